@@ -1,0 +1,165 @@
+#include "concepts/ConceptPage.h"
+
+#include "figures/FigureCatalogue.h"
+#include "figures/Fonts.h"
+#include "figures/PictureArea.h"
+#include "shell/ListBox.h"
+#include "shell/SystemColours.h"
+#include "shell/Twips.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace fc {
+
+namespace {
+
+const QColor kDarkBlue{0, 0, 192};
+
+void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
+                QPalette::ColorRole textRole, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(backgroundRole, background);
+    palette.setColor(textRole, text);
+    // A read-only or unfocused control keeps its colours.
+    palette.setColor(QPalette::Inactive, backgroundRole, background);
+    palette.setColor(QPalette::Inactive, textRole, text);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+ConceptPage::ConceptPage(Program &program, PageId id, const ConceptPageSpec &spec)
+    : Page(program, id), m_spec(spec)
+{
+}
+
+WindowSettings ConceptPage::windowSettings() const
+{
+    return m_spec.window;
+}
+
+void ConceptPage::buildControls(QWidget *client)
+{
+    const QFont font = fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
+    if (m_spec.fontOnWindow)
+        client->setFont(font);
+
+    m_hint = new QLabel(QStringLiteral("Click on topic to see related text"), client);
+    m_hint->setObjectName(QStringLiteral("Label3"));
+    m_hint->setGeometry(m_spec.hint);
+    m_hint->setFont(font);
+    m_hint->setAlignment(Qt::AlignCenter);
+    m_hint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_hint->setAutoFillBackground(true);
+    setColours(m_hint, QPalette::Window, kDarkBlue, QPalette::WindowText, Qt::white);
+
+    m_list = new ListBox(client);
+    m_list->setObjectName(QStringLiteral("basicList1"));
+    m_list->setGeometry(m_spec.list);
+    m_list->setFont(font);
+    setColours(m_list, QPalette::Base, kDarkBlue, QPalette::Text,
+               systemColour(SystemColour::WindowBackground));
+    connect(m_list, &ListBox::selectionEvent, this, &ConceptPage::basicList1_Click);
+
+    m_answers = new QPlainTextEdit(client);
+    m_answers->setObjectName(QStringLiteral("BasicAnswers1"));
+    m_answers->setGeometry(m_spec.answers);
+    m_answers->setFont(font);
+    m_answers->setReadOnly(true);
+    m_answers->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_answers->setWordWrapMode(QTextOption::WordWrap);
+    m_answers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_answers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_answers->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setColours(m_answers, QPalette::Base, kDarkBlue, QPalette::Text,
+               systemColour(SystemColour::WindowBackground));
+    m_answers->viewport()->installEventFilter(this);
+    m_answers->hide();
+
+    // Containers before their overlays; overlays listed top first, so each later one
+    // goes under those already placed.
+    for (const AreaSpec &spec : m_spec.areas) {
+        QWidget *parent = spec.container ? m_areas.at(QLatin1String(spec.container)) : client;
+        auto *area = new PictureArea(parent);
+        area->setObjectName(QLatin1String(spec.name));
+        area->setGeometry(spec.geometry);
+        area->setBackground(spec.background == AreaBackground::White
+                                ? QColor(Qt::white)
+                                : systemColour(SystemColour::TitleBarText));
+        if (spec.figure)
+            area->setFigure(findFigure(QLatin1String(spec.figure)));
+        if (spec.container)
+            area->lower();
+        m_areas[QLatin1String(spec.name)] = area;
+    }
+    // Overlays lie above their container's own drawing; the container's frame
+    // stays around them.
+    for (const AreaSpec &spec : m_spec.areas) {
+        if (!spec.container)
+            continue;
+        PictureArea *container = m_areas.at(QLatin1String(spec.container));
+        m_areas.at(QLatin1String(spec.name))->setGeometry(container->contentsRect());
+    }
+
+    setTabOrder(m_list, m_answers);
+    m_list->setFocus();
+}
+
+void ConceptPage::controlsDestroyed()
+{
+    m_hint = nullptr;
+    m_list = nullptr;
+    m_answers = nullptr;
+    m_areas.clear();
+}
+
+void ConceptPage::Form_Load()
+{
+    for (const Action &action : m_spec.startup)
+        apply(action);
+    for (const TopicRow &row : m_spec.topics)
+        m_list->appendRow(QString::fromLatin1(row.text));
+}
+
+void ConceptPage::basicList1_Click()
+{
+    const int index = m_list->selectedRow();
+    if (index < 0 || index >= int(m_spec.topics.size()))
+        return;
+    const TopicRow &row = m_spec.topics[std::size_t(index)];
+    // A spacer row has no actions, and the heading never touches the answer box;
+    // only a topic row's answer replaces the text.
+    for (const Action &action : row.actions)
+        apply(action);
+    if (row.answer)
+        m_answers->setPlainText(QString::fromLatin1(row.answer));
+}
+
+void ConceptPage::BasicAnswers1_Click()
+{
+    m_answers->hide();
+}
+
+void ConceptPage::apply(const Action &action)
+{
+    switch (action.kind) {
+    case Action::Box: m_answers->show(); break;
+    case Action::Show: m_areas.at(QLatin1String(action.area))->show(); break;
+    case Action::Hide: m_areas.at(QLatin1String(action.area))->hide(); break;
+    }
+}
+
+bool ConceptPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_answers && watched == m_answers->viewport()
+        && event->type() == QEvent::MouseButtonPress) {
+        BasicAnswers1_Click();
+        return true;
+    }
+    return Page::eventFilter(watched, event);
+}
+
+}  // namespace fc

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "shell/Page.h"
+
+#include <QRect>
+
+#include <map>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace fc {
+
+class ListBox;
+class PictureArea;
+
+// One step of a list row, applied in order.
+struct Action {
+    enum Kind { Show, Hide, Box } kind;
+    const char *area = nullptr;  // a figure area or overlay; none for Box
+};
+
+// One list row: its exact text, its ordered actions and its answer (nullptr: none).
+// Row 0 is the heading, an empty text a spacer, every other row a topic.
+struct TopicRow {
+    const char *text;
+    std::vector<Action> actions;
+    const char *answer = nullptr;
+};
+
+enum class AreaBackground { White, TitleBarText };
+
+// A picture area on the page (container nullptr) or an overlay inside another.
+// Overlays of one container are listed top of the stack first.
+struct AreaSpec {
+    const char *name;
+    const char *container;
+    QRect geometry;  // pixels, relative to the container
+    AreaBackground background;
+    const char *figure;  // nullptr: a frame for overlays only
+};
+
+struct ConceptPageSpec {
+    WindowSettings window;
+    bool fontOnWindow;  // the page font is set on the window, else on the three controls
+    QRect hint;
+    QRect list;
+    QRect answers;
+    std::vector<AreaSpec> areas;
+    std::vector<Action> startup;  // figure assignments of the load step
+    std::vector<TopicRow> topics;
+};
+
+// The concept page mechanism: a hint label, the question list `basicList1`, the
+// answer box `BasicAnswers1` and figure areas, all driven by the page's table.
+class ConceptPage : public Page {
+    Q_OBJECT
+public:
+    ConceptPage(Program &program, PageId id, const ConceptPageSpec &spec);
+
+    const ConceptPageSpec &spec() const { return m_spec; }
+
+    void basicList1_Click();
+    void BasicAnswers1_Click();
+
+protected:
+    WindowSettings windowSettings() const override;
+    void buildControls(QWidget *client) override;
+    void controlsDestroyed() override;
+    void Form_Load() override;
+
+private:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void apply(const Action &action);
+
+    const ConceptPageSpec &m_spec;
+    QLabel *m_hint = nullptr;
+    ListBox *m_list = nullptr;
+    QPlainTextEdit *m_answers = nullptr;
+    std::map<QString, PictureArea *> m_areas;
+};
+
+}  // namespace fc

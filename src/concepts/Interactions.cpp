@@ -1,0 +1,81 @@
+#include "concepts/Interactions.h"
+
+#include "concepts/ConceptTexts.h"
+#include "shell/Menus.h"
+#include "shell/Twips.h"
+
+namespace fc {
+
+const ConceptPageSpec &interactionsPageSpec()
+{
+    using A = Action;
+    const QRect overlay = twips(0, 0, 7815, 5535);
+    const auto t = AreaBackground::TitleBarText;
+    static const ConceptPageSpec spec{
+        {"Interactions", "Form1", QColor(0, 0, 255), twipsSize(13755, 9000),
+         WindowPlacement::Maximized, kInteractionsMenu},
+        false,
+        twips(720, 0, 3855, 375),
+        twips(240, 480, 4575, 1980),
+        twips(240, 3000, 4575, 6345),
+        {
+            {"master", nullptr, twips(5040, 480, 7815, 5535), AreaBackground::White, nullptr},
+            // Top of the stack first.
+            {"mainfactors", "master", overlay, t, "mainfactors"},
+            {"failure", "master", overlay, t, "failure"},
+            {"orthostatic", "master", overlay, t, "orthostatic"},
+            {"bloodloss", "master", overlay, t, "bloodloss"},
+            {"contractility", "master", overlay, t, "contractility"},
+            {"volume", "master", overlay, t, "volume"},
+            {"tpr", "master", overlay, t, "tpr"},
+        },
+        // All seven overlays keep their design state, visible: mainfactors is seen.
+        {},
+        // Each row hides six overlays, then shows the seventh.
+        {
+            {"  INTERACTIONS AND CHANGES   ",
+             {{A::Hide, "tpr"}, {A::Hide, "volume"}, {A::Hide, "contractility"},
+              {A::Hide, "bloodloss"}, {A::Hide, "orthostatic"}, {A::Hide, "failure"},
+              {A::Show, "mainfactors"}}},
+            {"", {}},
+            {" Total Peripheral Resistance (TPR)",
+             {{A::Hide, "mainfactors"}, {A::Hide, "volume"}, {A::Hide, "contractility"},
+              {A::Hide, "bloodloss"}, {A::Hide, "orthostatic"}, {A::Hide, "failure"},
+              {A::Show, "tpr"}, {A::Box}},
+             texts::kTpr},
+            {" Blood Volume and Compliance",
+             {{A::Hide, "mainfactors"}, {A::Hide, "tpr"}, {A::Hide, "contractility"},
+              {A::Hide, "bloodloss"}, {A::Hide, "orthostatic"}, {A::Hide, "failure"},
+              {A::Show, "volume"}, {A::Box}},
+             texts::kVolume},
+            {" Cardiac Contractility",
+             {{A::Hide, "mainfactors"}, {A::Hide, "tpr"}, {A::Hide, "bloodloss"},
+              {A::Hide, "orthostatic"}, {A::Hide, "failure"}, {A::Hide, "volume"},
+              {A::Show, "contractility"}, {A::Box}},
+             texts::kContractility},
+            {" Blood Loss",
+             {{A::Hide, "mainfactors"}, {A::Hide, "tpr"}, {A::Hide, "orthostatic"},
+              {A::Hide, "failure"}, {A::Hide, "volume"}, {A::Hide, "contractility"},
+              {A::Show, "bloodloss"}, {A::Box}},
+             texts::kBloodLoss},
+            {" Orthostatic (postural)",
+             {{A::Hide, "mainfactors"}, {A::Hide, "tpr"}, {A::Hide, "failure"},
+              {A::Hide, "volume"}, {A::Hide, "contractility"}, {A::Hide, "bloodloss"},
+              {A::Show, "orthostatic"}, {A::Box}},
+             texts::kOrthostatic},
+            {" Heart Failure",
+             {{A::Hide, "mainfactors"}, {A::Hide, "tpr"}, {A::Hide, "volume"},
+              {A::Hide, "contractility"}, {A::Hide, "bloodloss"}, {A::Hide, "orthostatic"},
+              {A::Show, "failure"}, {A::Box}},
+             texts::kHeartFailure},
+        },
+    };
+    return spec;
+}
+
+Interactions::Interactions(Program &program)
+    : ConceptPage(program, PageId::Interactions, interactionsPageSpec())
+{
+}
+
+}  // namespace fc

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "concepts/ConceptPage.h"
+
+namespace fc {
+
+const ConceptPageSpec &interactionsPageSpec();
+
+class Interactions : public ConceptPage {
+    Q_OBJECT
+public:
+    explicit Interactions(Program &program);
+};
+
+}  // namespace fc

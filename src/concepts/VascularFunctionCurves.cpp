@@ -1,0 +1,53 @@
+#include "concepts/VascularFunctionCurves.h"
+
+#include "concepts/ConceptTexts.h"
+#include "shell/Menus.h"
+#include "shell/Twips.h"
+
+namespace fc {
+
+const ConceptPageSpec &vascularPageSpec()
+{
+    using A = Action;
+    static const ConceptPageSpec spec{
+        {"VascularFunctionCurves", "Form1", QColor(0, 0, 255), twipsSize(13320, 10500),
+         WindowPlacement::Maximized, kVascularMenu},
+        false,
+        twips(720, 0, 3855, 375),
+        twips(240, 480, 4575, 1980),
+        twips(240, 3000, 4575, 6345),
+        {
+            {"vfc1", nullptr, twips(5280, 480, 6735, 5655), AreaBackground::White, "vfc1"},
+            {"vfc4", "vfc1", twips(0, 0, 6735, 5655), AreaBackground::TitleBarText, "vfc4"},
+            {"vfc2", nullptr, twips(5280, 6360, 6735, 4000), AreaBackground::TitleBarText,
+             "vfc2"},
+            {"vfc3", "vfc2", twips(0, 0, 6735, 3975), AreaBackground::TitleBarText, "vfc3"},
+        },
+        {{A::Show, "vfc1"}, {A::Hide, "vfc2"}, {A::Hide, "vfc3"}, {A::Hide, "vfc4"}},
+        // Some rows show the box before their figures, others after; rows 4 and 5
+        // leave vfc4 as earlier rows set it.
+        {
+            {"  VASCULAR FUNCTION CURVES   ", {}},
+            {"", {}},
+            {" What is a Vascular Function Curve?",
+             {{A::Hide, "vfc3"}, {A::Hide, "vfc2"}, {A::Hide, "vfc4"}, {A::Box}},
+             texts::kVfcWhatIs},
+            {" Region 1 ", {{A::Hide, "vfc3"}, {A::Hide, "vfc4"}, {A::Show, "vfc2"}, {A::Box}},
+             texts::kVfcRegion1},
+            {" Region 2 ", {{A::Box}, {A::Show, "vfc2"}, {A::Show, "vfc3"}}, texts::kVfcRegion2},
+            {" Regions 3 and 4 ", {{A::Box}, {A::Hide, "vfc2"}, {A::Hide, "vfc3"}},
+             texts::kVfcRegions3And4},
+            {" Vascular-Cardiac Relationships",
+             {{A::Box}, {A::Hide, "vfc2"}, {A::Hide, "vfc3"}, {A::Show, "vfc4"}},
+             texts::kVfcRelationships},
+        },
+    };
+    return spec;
+}
+
+VascularFunctionCurves::VascularFunctionCurves(Program &program)
+    : ConceptPage(program, PageId::VascularFunctionCurves, vascularPageSpec())
+{
+}
+
+}  // namespace fc

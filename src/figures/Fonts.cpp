@@ -1,0 +1,68 @@
+#include "figures/Fonts.h"
+
+#include <QFontDatabase>
+
+namespace fc {
+
+namespace {
+
+struct Substitute {
+    const char *face;
+    const char *standIn;
+};
+
+// Liberation fonts share the widths of the Windows fonts, so text placed with
+// spaces (the tick labels) stays under its values.
+constexpr Substitute kSubstitutes[] = {
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Arial Black", "Lato Black"},
+    {"Wingdings", "DejaVu Sans"},
+    {"Monotype Sorts", "DejaVu Sans"},
+};
+
+QString familyOf(Face face)
+{
+    switch (face) {
+    case Face::MsSansSerif: return QStringLiteral("MS Sans Serif");
+    case Face::Arial: return QStringLiteral("Arial");
+    case Face::ArialBlack: return QStringLiteral("Arial Black");
+    case Face::TimesNewRoman: return QStringLiteral("Times New Roman");
+    case Face::Symbols: return QStringLiteral("Wingdings");
+    }
+    return QStringLiteral("Arial");
+}
+
+}  // namespace
+
+void installFontSubstitutes()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    const QStringList families = QFontDatabase::families();
+    for (const Substitute &s : kSubstitutes) {
+        if (!families.contains(QLatin1String(s.face)))
+            QFont::insertSubstitution(QLatin1String(s.face), QLatin1String(s.standIn));
+    }
+}
+
+QFont fontFor(Face face, double pixelSize, bool bold, bool italic)
+{
+    QFont font(familyOf(face));
+    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    if (face == Face::ArialBlack)
+        font.setWeight(QFont::Black);
+    else
+        font.setBold(bold);
+    font.setItalic(italic);
+    // The circled region numbers are not in the symbol fonts' own code points here:
+    // the text holds U+2776..U+278D, so any font with those characters will do.
+    if (face == Face::Symbols)
+        font.setFamilies({familyOf(face), QStringLiteral("DejaVu Sans")});
+    return font;
+}
+
+}  // namespace fc

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "figures/Figure.h"
+
+#include <QFont>
+
+namespace fc {
+
+// Maps the program's faces (MS Sans Serif, Arial, Arial Black, Times New Roman, the
+// symbol fonts) to metric-compatible installed fonts where the originals are
+// missing. Called once at start-up, before any widget or figure is drawn; calling it
+// again does nothing.
+void installFontSubstitutes();
+
+// A font of the given face with its size in pixels (canvas units in figures).
+QFont fontFor(Face face, double pixelSize, bool bold = false, bool italic = false);
+
+}  // namespace fc

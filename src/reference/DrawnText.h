@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include <span>
+
+namespace fc {
+
+// Text drawn straight onto a window, line by line from the top-left corner, each
+// line whole: no wrapping, no trimming, every blank kept. It repaints itself, so one
+// copy is on view however often the window is activated or uncovered.
+class DrawnText : public QWidget {
+    Q_OBJECT
+public:
+    DrawnText(std::span<const char *const> lines, const QFont &font, const QColor &colour,
+              QWidget *parent = nullptr);
+
+    int lineCount() const { return int(m_lines.size()); }
+    QString line(int index) const;
+    // Baseline of line `index` in widget coordinates.
+    double baseline(int index) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::span<const char *const> m_lines;
+    QColor m_colour;
+};
+
+}  // namespace fc

@@ -1,0 +1,77 @@
+#include "shell/Introduction.h"
+
+#include "figures/Fonts.h"
+#include "shell/Menus.h"
+#include "shell/SystemColours.h"
+#include "shell/Twips.h"
+
+#include <QLabel>
+
+namespace fc {
+
+namespace {
+
+const QColor kBlue{0, 0, 255};
+
+struct LabelSpec {
+    const char *name;
+    QRect geometry;
+    double points;
+};
+
+constexpr LabelSpec kLabels[] = {
+    {"Label1", twips(3360, 3960, 7815, 615), 13.5},
+    {"Label2", twips(2880, 4800, 10095, 615), 13.5},
+    {"Label3", twips(3720, 5640, 5415, 855), 12},
+};
+
+}  // namespace
+
+Introduction::Introduction(Program &program) : Page(program, PageId::Introduction) {}
+
+WindowSettings Introduction::windowSettings() const
+{
+    return {"Introduction", "Introduction", kBlue, twipsSize(13425, 7560),
+            WindowPlacement::Maximized, kIntroductionMenu};
+}
+
+void Introduction::buildControls(QWidget *client)
+{
+    client->setFont(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
+    QLabel *labels[3];
+    for (int i = 0; i < 3; ++i) {
+        const LabelSpec &spec = kLabels[i];
+        auto *label = new QLabel(client);
+        label->setObjectName(QLatin1String(spec.name));
+        // Placeholder captions as designed; the load step replaces them.
+        label->setText(QLatin1String(spec.name));
+        label->setGeometry(spec.geometry);
+        label->setFont(fontFor(Face::MsSansSerif, pointsToPixels(spec.points), true));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, kBlue);
+        palette.setColor(QPalette::WindowText, systemColour(SystemColour::HighlightText));
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+        labels[i] = label;
+    }
+    m_label1 = labels[0];
+    m_label2 = labels[1];
+    m_label3 = labels[2];
+}
+
+void Introduction::controlsDestroyed()
+{
+    m_label1 = m_label2 = m_label3 = nullptr;
+}
+
+void Introduction::Form_Load()
+{
+    m_label1->setText(QStringLiteral("Brannoc Welcomes You To"));
+    m_label2->setText(QStringLiteral("UNDERSTANDING CARDIAC AND VASCULAR FUNCTION CURVES"));
+    m_label3->setText(QStringLiteral(
+        "We recommend that you start your first session by visiting the instructions page"));
+}
+
+}  // namespace fc

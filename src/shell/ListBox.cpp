@@ -1,0 +1,50 @@
+#include "shell/ListBox.h"
+
+#include <QKeyEvent>
+
+namespace fc {
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_quiet && selectedRow() >= 0)
+            emit selectionEvent();
+    });
+}
+
+int ListBox::selectedRow() const
+{
+    const QList<QListWidgetItem *> items = selectedItems();
+    return items.isEmpty() ? -1 : row(items.first());
+}
+
+void ListBox::clearRows()
+{
+    m_quiet = true;
+    clear();
+    m_quiet = false;
+}
+
+void ListBox::appendRow(const QString &text)
+{
+    m_quiet = true;
+    addItem(text);
+    m_quiet = false;
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    // Focus makes the first row current without selecting it; the first Down arrow
+    // should then select that row rather than skip to the second.
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier
+        && selectedRow() < 0 && count() > 0) {
+        setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+}  // namespace fc

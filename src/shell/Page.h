@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <span>
+
+namespace fc {
+
+class Program;
+class Page;
+
+enum class PageId {
+    Introduction,
+    CardiacFunctionCurves,
+    VascularFunctionCurves,
+    Interactions,
+    Test,
+    Glossary,
+    Instructions,
+};
+
+// One top-level entry of a page's menu bar: it acts when clicked.
+struct MenuEntry {
+    const char *name;     // the QAction's objectName
+    const char *caption;  // no accelerators
+    void (Page::*handler)();
+};
+
+enum class WindowPlacement { Maximized, Centred };
+
+// How a page's window is set up when it is built.
+struct WindowSettings {
+    const char *className;  // the window's objectName
+    const char *caption;
+    QColor background;
+    QSize clientSize;  // design client size in pixels
+    WindowPlacement placement;
+    std::span<const MenuEntry> menu;  // empty: no menu bar
+};
+
+// A page lives for the whole run and holds its page-level variables; its window and
+// controls exist only while it is loaded. Closing the window with its close box
+// destroys them; the next show builds them afresh and runs the load step again.
+class Page : public QObject {
+    Q_OBJECT
+public:
+    Page(Program &program, PageId id);
+    ~Page() override;
+
+    PageId id() const { return m_id; }
+    bool isLoaded() const { return m_window != nullptr; }
+    QWidget *window() const { return m_window; }
+
+    // Builds the window and its controls, then runs the load step.
+    void load();
+    // Shows the loaded window without modality and makes it active; an open window
+    // is brought to the front unchanged.
+    void show();
+
+    // Menu handlers, one per entry name.
+    void mnuInstruct_Click();
+    void mnuInstructions_Click();
+    void mnuBasics_Click();
+    void mnuVFC_Click();
+    void mnuRelations_Click();
+    void mnuInteractions_Click();
+    void mnuGlossary_Click();
+    void mnuTest_Click();
+    void mnuEnd_Click();
+
+protected:
+    virtual WindowSettings windowSettings() const = 0;
+    // Creates the controls inside `client`, the window's client area.
+    virtual void buildControls(QWidget *client) = 0;
+    // Called when the window and its controls are gone, to drop pointers to them.
+    virtual void controlsDestroyed() {}
+    virtual void Form_Load() {}
+    // Runs each time the window becomes the active window.
+    virtual void Form_Activate() {}
+
+    Program &program() const { return m_program; }
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+
+    Program &m_program;
+    PageId m_id;
+    QPointer<QWidget> m_window;
+    bool m_shown = false;
+};
+
+}  // namespace fc

@@ -1,0 +1,77 @@
+#include "shell/Program.h"
+
+#include "concepts/CardiacFunctionCurves.h"
+#include "concepts/Interactions.h"
+#include "concepts/VascularFunctionCurves.h"
+#include "figures/Fonts.h"
+#include "reference/Glossary.h"
+#include "reference/Instructions.h"
+#include "shell/Introduction.h"
+#include "test/Test.h"
+
+#include <QCoreApplication>
+
+namespace fc {
+
+namespace {
+
+std::unique_ptr<Page> createPage(Program &program, PageId id)
+{
+    switch (id) {
+    case PageId::Introduction: return std::make_unique<Introduction>(program);
+    case PageId::CardiacFunctionCurves: return std::make_unique<CardiacFunctionCurves>(program);
+    case PageId::VascularFunctionCurves: return std::make_unique<VascularFunctionCurves>(program);
+    case PageId::Interactions: return std::make_unique<Interactions>(program);
+    case PageId::Test: return std::make_unique<Test>(program);
+    case PageId::Glossary: return std::make_unique<Glossary>(program);
+    case PageId::Instructions: return std::make_unique<Instructions>(program);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Program::Program()
+{
+    installFontSubstitutes();
+}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    showPage(PageId::Introduction);
+}
+
+Page *Program::existingPage(PageId id) const
+{
+    return m_pages[std::size_t(id)].get();
+}
+
+Page &Program::page(PageId id)
+{
+    auto &slot = m_pages[std::size_t(id)];
+    if (!slot)
+        slot = createPage(*this, id);
+    return *slot;
+}
+
+void Program::showPage(PageId id)
+{
+    Page &p = page(id);
+    if (!p.isLoaded())
+        p.load();
+    p.show();
+}
+
+void Program::endSession()
+{
+    for (const auto &p : m_pages) {
+        if (p && p->window())
+            p->window()->hide();
+    }
+    emit sessionEnded();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace fc

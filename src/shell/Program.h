@@ -1,0 +1,38 @@
+#pragma once
+
+#include "shell/Page.h"
+
+#include <array>
+#include <memory>
+
+namespace fc {
+
+// The page registry: one slot per page class, empty at start, filled the first time
+// the page is asked for and kept for the rest of the run.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program();
+    ~Program() override;
+
+    // Creates the welcome page, runs its load step and shows it maximized.
+    void start();
+
+    // The one operation behind every navigation entry.
+    void showPage(PageId id);
+    // "End Session": every open page disappears at once; no page runs a closing step.
+    void endSession();
+
+    // The page's instance, or nullptr while its slot is empty.
+    Page *existingPage(PageId id) const;
+    // The page's instance, created on first use.
+    Page &page(PageId id);
+
+signals:
+    void sessionEnded();
+
+private:
+    std::array<std::unique_ptr<Page>, 7> m_pages;
+};
+
+}  // namespace fc

@@ -1,0 +1,193 @@
+#include "test/Test.h"
+
+#include "figures/FigureCatalogue.h"
+#include "figures/Fonts.h"
+#include "figures/PictureArea.h"
+#include "shell/ListBox.h"
+#include "shell/Menus.h"
+#include "shell/SystemColours.h"
+#include "shell/Twips.h"
+#include "shell/WrappingButton.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace fc {
+
+namespace {
+
+const QColor kBlue{0, 0, 255};
+const QColor kDarkBlue{0, 0, 192};
+
+const char kInstruction[] =
+    "The figure shows several VFC and CFC. Use these to answer the questions.  The operating "
+    "point S is the intersection of the control CFC and VFC curves. Unless otherwise noted, "
+    "changes are with respect to this control state.";
+
+void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
+                QPalette::ColorRole textRole, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, backgroundRole, background);
+        palette.setColor(group, textRole, text);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel *makeLabel(const char *name, const QRect &geometry, QWidget *client)
+{
+    auto *label = new QLabel(client);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+}  // namespace
+
+Test::Test(Program &program) : Page(program, PageId::Test) {}
+
+WindowSettings Test::windowSettings() const
+{
+    return {"Test", "Test", kBlue, twipsSize(12930, 8745), WindowPlacement::Maximized,
+            kBasicsMenu};
+}
+
+void Test::buildControls(QWidget *client)
+{
+    const QFont font = fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
+    client->setFont(font);
+
+    // The instruction label lies under the picture area where the two overlap.
+    m_label2 = makeLabel("Label2", twips(5280, 120, 6855, 735), client);
+    m_label2->setText(QLatin1String(kInstruction));
+    m_label2->setWordWrap(true);
+    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label2->setFont(fontFor(Face::MsSansSerif, pointsToPixels(8.25), true));
+    setColours(m_label2, QPalette::Window, kBlue, QPalette::WindowText,
+               systemColour(SystemColour::HighlightText));
+
+    m_test1 = new PictureArea(client);
+    m_test1->setObjectName(QStringLiteral("test1"));
+    m_test1->setGeometry(twips(5160, 720, 6975, 4935));
+    m_test1->setBackground(systemColour(SystemColour::TitleBarText));
+    m_test1->setFigure(findFigure(QStringLiteral("test1")));
+
+    m_label3 = makeLabel("Label3", twips(1440, 240, 3015, 375), client);
+    m_label3->setText(QStringLiteral("Explanations of Answers"));
+    m_label3->setAlignment(Qt::AlignCenter);
+    m_label3->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setColours(m_label3, QPalette::Window, kDarkBlue, QPalette::WindowText, Qt::white);
+
+    m_text = new QPlainTextEdit(client);
+    m_text->setObjectName(QStringLiteral("Text"));
+    m_text->setGeometry(twips(840, 720, 4095, 4935));
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setWordWrapMode(QTextOption::WordWrap);
+    setColours(m_text, QPalette::Base, kDarkBlue, QPalette::Text, Qt::white);
+
+    m_list2 = new ListBox(client);
+    m_list2->setObjectName(QStringLiteral("List2"));
+    m_list2->setGeometry(twips(840, 6000, 11295, 1470));
+    setColours(m_list2, QPalette::Base, kDarkBlue, QPalette::Text,
+               systemColour(SystemColour::WindowBackground));
+    m_list2->hide();
+    connect(m_list2, &ListBox::selectionEvent, this, &Test::List2_Click);
+
+    m_label1 = makeLabel("Label1", twips(840, 7560, 2145, 600), client);
+    m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setColours(m_label1, QPalette::Window, kBlue, QPalette::WindowText,
+               systemColour(SystemColour::ButtonHighlight));
+
+    m_cmdStart = new WrappingButton(QStringLiteral("Start Questions"), client);
+    m_cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    m_cmdStart->setGeometry(twips(3960, 7920, 1215, 615));
+    m_cmdStart->setFill(QColor(0, 255, 0));
+    connect(m_cmdStart, &QPushButton::clicked, this, &Test::cmdStart_Click);
+
+    m_cmdNext = new WrappingButton(QStringLiteral("Next Question"), client);
+    m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    m_cmdNext->setGeometry(twips(5280, 7920, 1335, 615));
+    m_cmdNext->setFill(QColor(255, 255, 128));
+    connect(m_cmdNext, &QPushButton::clicked, this, &Test::cmdNext_Click);
+
+    m_cmdReset = new WrappingButton(QStringLiteral("Reset Questions"), client);
+    m_cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    m_cmdReset->setGeometry(twips(6720, 7920, 1335, 615));
+    connect(m_cmdReset, &QPushButton::clicked, this, &Test::cmdReset_Click);
+
+    for (QWidget *w : {static_cast<QWidget *>(m_cmdNext), static_cast<QWidget *>(m_cmdReset),
+                       static_cast<QWidget *>(m_cmdStart), static_cast<QWidget *>(m_list2),
+                       static_cast<QWidget *>(m_text), static_cast<QWidget *>(m_test1)})
+        w->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(m_cmdNext, m_cmdReset);
+    setTabOrder(m_cmdReset, m_cmdStart);
+    setTabOrder(m_cmdStart, m_list2);
+    setTabOrder(m_list2, m_text);
+    setTabOrder(m_text, m_test1);
+    m_cmdNext->setFocus();
+}
+
+void Test::controlsDestroyed()
+{
+    m_test1 = nullptr;
+    m_label1 = m_label2 = m_label3 = nullptr;
+    m_text = nullptr;
+    m_list2 = nullptr;
+    m_cmdStart = m_cmdNext = m_cmdReset = nullptr;
+}
+
+void Test::Form_Load()
+{
+    fillTestLines(m_testLines);
+}
+
+void Test::cmdStart_Click()
+{
+    m_test1->show();
+    m_list2->show();
+    m_list2->clearRows();
+    m_text->clear();
+    m_slotCounter = 0;
+    for (const char *line : kQuestions[0].lines)
+        m_list2->appendRow(QString::fromLatin1(line));
+}
+
+void Test::cmdNext_Click()
+{
+    // The empty page is the last: there are no slots beyond it, so the press is
+    // ignored and the page stays.
+    if (m_slotCounter + 6 > kLastPage)
+        return;
+    m_text->clear();
+    m_label1->setText(QStringLiteral(" "));
+    m_list2->clearRows();
+    for (int slot = m_slotCounter + 1; slot <= m_slotCounter + 6; ++slot)
+        m_list2->appendRow(m_testLines[std::size_t(slot)]);
+    m_slotCounter = qint16(m_slotCounter + 6);
+}
+
+void Test::cmdReset_Click()
+{
+    m_text->clear();
+    m_list2->clearRows();
+    m_slotCounter = 0;
+}
+
+void Test::List2_Click()
+{
+    const Question *question = questionOnView(m_slotCounter);
+    if (!question)
+        return;
+    m_text->clear();
+    if (m_list2->selectedRow() == question->keyLine) {
+        m_label1->setText(QString::fromLatin1(question->verdict));
+        m_text->setPlainText(QString::fromLatin1(question->explanation));
+    } else {
+        m_label1->setText(QStringLiteral("TRY AGAIN"));
+    }
+}
+
+}  // namespace fc
