@@ -1,0 +1,122 @@
+#include "figures/FigurePainter.h"
+
+#include "figures/Fonts.h"
+
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace fc {
+
+namespace {
+
+QPen penFor(const Pen &pen)
+{
+    return QPen(pen.colour, pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+class ElementPainter {
+public:
+    explicit ElementPainter(QPainter &painter)
+        : p(painter)
+    {
+    }
+
+    void operator()(const RectElement &e) const
+    {
+        p.setPen(e.outline ? penFor(*e.outline) : QPen(Qt::NoPen));
+        p.setBrush(e.fill ? QBrush(*e.fill) : QBrush(Qt::NoBrush));
+        p.drawRect(e.rect);
+    }
+
+    void operator()(const LineElement &e) const
+    {
+        p.setPen(penFor(e.pen));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(e.points.data(), int(e.points.size()));
+    }
+
+    void operator()(const CurveElement &e) const
+    {
+        QPainterPath path(e.start);
+        for (const BezierSegment &s : e.segments)
+            path.cubicTo(s.control1, s.control2, s.end);
+        p.setPen(penFor(e.pen));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+    }
+
+    void operator()(const PolygonElement &e) const
+    {
+        p.setPen(Qt::NoPen);
+        p.setBrush(e.fill);
+        p.drawPolygon(e.points.data(), int(e.points.size()));
+    }
+
+    void operator()(const CircleElement &e) const
+    {
+        p.setPen(e.outline ? penFor(*e.outline) : QPen(Qt::NoPen));
+        p.setBrush(e.fill ? QBrush(*e.fill) : QBrush(Qt::NoBrush));
+        const double radius = e.diameter / 2;
+        p.drawEllipse(e.centre, radius, radius);
+    }
+
+    void operator()(const DotRowElement &e) const
+    {
+        p.setPen(Qt::NoPen);
+        p.setBrush(e.colour);
+        const double half = e.dotSize / 2;
+        for (QPointF c : dotCentres(e)) {
+            if (e.shape == DotShape::Round)
+                p.drawEllipse(c, half, half);
+            else
+                p.drawRect(QRectF(c.x() - half, c.y() - half, e.dotSize, e.dotSize));
+        }
+    }
+
+    void operator()(const TextElement &e) const
+    {
+        p.save();
+        p.setFont(fontFor(e.face, e.height, e.bold, e.italic));
+        p.setPen(e.colour);
+        p.translate(e.baseline);
+        if (e.rotation != 0)
+            p.rotate(-e.rotation);  // counter-clockwise on screen
+        p.drawText(QPointF(0, 0), e.text);
+        p.restore();
+    }
+
+    void operator()(const PatchElement &e) const { p.fillRect(e.rect, colour::paleYellow); }
+
+private:
+    QPainter &p;
+};
+
+}  // namespace
+
+std::vector<QPointF> dotCentres(const DotRowElement &row)
+{
+    const double length = QLineF(row.from, row.to).length();
+    const int gaps = row.spacing > 0 ? int(std::lround(length / row.spacing)) : 0;
+    std::vector<QPointF> centres;
+    centres.reserve(std::size_t(gaps) + 1);
+    for (int i = 0; i <= gaps; ++i)
+        centres.push_back(gaps == 0 ? row.from : row.from + (row.to - row.from) * (double(i) / gaps));
+    return centres;
+}
+
+void paintFigure(QPainter &painter, const Figure &figure)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.translate(-figure.canvas.topLeft());
+    const ElementPainter draw(painter);
+    for (const Element &element : figure.elements)
+        std::visit(draw, element);
+    painter.restore();
+}
+
+}  // namespace fc
