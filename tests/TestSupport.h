@@ -1,0 +1,78 @@
+#pragma once
+
+// Small helpers shared by the suites: find a page's window and controls by name and
+// act on them as a user would.
+
+#include "shell/Program.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTest>
+#include <QWidget>
+
+namespace fc::testing {
+
+inline QWidget *windowOf(Program &program, PageId id)
+{
+    Page *page = program.existingPage(id);
+    return page ? page->window() : nullptr;
+}
+
+// Triggers the menu entry `name` on the page's menu bar, as a click on it does.
+inline bool chooseMenu(Program &program, PageId on, const char *name)
+{
+    QWidget *window = windowOf(program, on);
+    if (!window)
+        return false;
+    auto *bar = window->findChild<QMenuBar *>();
+    if (!bar)
+        return false;
+    for (QAction *action : bar->actions()) {
+        if (action->objectName() == QLatin1String(name)) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+template <typename T>
+T *control(Program &program, PageId id, const char *name)
+{
+    QWidget *window = windowOf(program, id);
+    return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
+// Clicks row `row` of a list with the mouse.
+inline void clickRow(QListWidget *list, int row)
+{
+    QListWidgetItem *item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// Closes the window with its close box and lets it be destroyed.
+inline void closeWindow(QWidget *window)
+{
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline QList<QWidget *> visibleTopLevels()
+{
+    QList<QWidget *> result;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->isWindow() && !w->objectName().isEmpty())
+            result << w;
+    }
+    return result;
+}
+
+}  // namespace fc::testing
