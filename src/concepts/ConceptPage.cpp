@@ -104,7 +104,7 @@ void ConceptPage::buildControls(QWidget *client)
         m_areas.at(QLatin1String(spec.name))->setGeometry(container->contentsRect());
     }
 
-    setTabOrder(m_list, m_answers);
+    QWidget::setTabOrder(m_list, m_answers);
     m_list->setFocus();
 }
 

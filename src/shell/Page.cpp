@@ -41,6 +41,9 @@ void Page::load()
         bar->setObjectName(QStringLiteral("menuBar"));
         // The bar belongs to the window on every platform, as the pages were designed.
         bar->setNativeMenuBar(false);
+        // A standard bar in the system colours, not in the page's own background.
+        bar->setPalette(QGuiApplication::palette());
+        bar->setAutoFillBackground(true);
         for (const MenuEntry &entry : settings.menu) {
             auto *action = new QAction(QString::fromLatin1(entry.caption), main);
             action->setObjectName(QString::fromLatin1(entry.name));

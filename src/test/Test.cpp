@@ -122,11 +122,11 @@ void Test::buildControls(QWidget *client)
                        static_cast<QWidget *>(m_cmdStart), static_cast<QWidget *>(m_list2),
                        static_cast<QWidget *>(m_text), static_cast<QWidget *>(m_test1)})
         w->setFocusPolicy(Qt::StrongFocus);
-    setTabOrder(m_cmdNext, m_cmdReset);
-    setTabOrder(m_cmdReset, m_cmdStart);
-    setTabOrder(m_cmdStart, m_list2);
-    setTabOrder(m_list2, m_text);
-    setTabOrder(m_text, m_test1);
+    QWidget::setTabOrder(m_cmdNext, m_cmdReset);
+    QWidget::setTabOrder(m_cmdReset, m_cmdStart);
+    QWidget::setTabOrder(m_cmdStart, m_list2);
+    QWidget::setTabOrder(m_list2, m_text);
+    QWidget::setTabOrder(m_text, m_test1);
     m_cmdNext->setFocus();
 }
 
