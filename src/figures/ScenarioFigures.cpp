@@ -130,7 +130,8 @@ Figure makeMainFactors()
 Figure makeFailure()
 {
     FigureBuilder b("failure", {78, 102, 806, 486});
-    b.frame(14.05).tickLabels(TickLabels::WideLast);
+    // The frame's right edge is at canvas x 880, CVP 14.05 to two places.
+    b.frame(b.axes().toAxis({880, 0}).x()).tickLabels(TickLabels::WideLast);
     b.text("Heart", {-3.54, 11.16}, kArialBlack32)
         .text("Failure - Decreased Contractility", {-0.77, 11.16}, kArialBlack32);
     b.line({{6.87, 0}, {2.15, 5.00}}, colour::black, 8)
