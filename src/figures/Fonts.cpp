@@ -1,6 +1,7 @@
 #include "figures/Fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 namespace fc {
 
@@ -53,9 +54,13 @@ QFont fontFor(Face face, double pixelSize, bool bold, bool italic)
 {
     QFont font(familyOf(face));
     font.setPixelSize(qMax(1, qRound(pixelSize)));
-    if (face == Face::ArialBlack)
+    if (face == Face::ArialBlack) {
         font.setWeight(QFont::Black);
-    else
+        // Lato Black is narrower than Arial Black; widened to match, the axis titles'
+        // pieces placed one after another meet as they should.
+        if (QFontInfo(font).family() != QLatin1String("Arial Black"))
+            font.setStretch(115);
+    } else
         font.setBold(bold);
     font.setItalic(italic);
     // The circled region numbers are not in the symbol fonts' own code points here:
