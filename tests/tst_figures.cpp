@@ -265,7 +265,12 @@ void TestFigures::frameFirst()
     const Axes axes = axesOf(name);
     const auto *frame = std::get_if<RectElement>(&figure.elements.front());
     QVERIFY2(frame, "the frame is the first element");
-    QCOMPARE(frame->rect, QRectF(axes.toCanvas(-4, 12.25), axes.toCanvas(rightCvp, 0)));
+    // CVP 14.05 is canvas x 879.95; the wide frame may round it to 880.
+    const QRectF expected(axes.toCanvas(-4, 12.25), axes.toCanvas(rightCvp, 0));
+    QCOMPARE(frame->rect.topLeft(), expected.topLeft());
+    QCOMPARE(frame->rect.bottom(), expected.bottom());
+    QVERIFY2(std::abs(frame->rect.right() - expected.right()) < 0.1,
+             qPrintable(QString::number(frame->rect.right())));
     QCOMPARE(frame->fill, std::optional<QColor>(colour::paleYellow));
     QVERIFY(frame->outline);
     QCOMPARE(frame->outline->colour, colour::black);
@@ -751,7 +756,7 @@ void TestFigures::descriptions()
     const QString text = figureNamed(name).description;
     // Three to five sentences for a reader who cannot see the figure.
     const qsizetype sentences = text.count(QRegularExpression(QStringLiteral("[.!?](\\s|$)")));
-    QVERIFY2(sentences >= 3 && sentences <= 6, qPrintable(QString::number(sentences)));
+    QVERIFY2(sentences >= 3 && sentences <= 5, qPrintable(QString::number(sentences)));
     QVERIFY(text.size() > 200);
 }
 
