@@ -86,6 +86,8 @@ void Test::buildControls(QWidget *client)
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setWordWrapMode(QTextOption::WordWrap);
+    // Tab moves on to the next control rather than typing a tab into the box.
+    m_text->setTabChangesFocus(true);
     setColours(m_text, QPalette::Base, kDarkBlue, QPalette::Text, Qt::white);
 
     m_list2 = new ListBox(client);
@@ -157,16 +159,15 @@ void Test::cmdStart_Click()
 
 void Test::cmdNext_Click()
 {
-    // The empty page is the last: there are no slots beyond it, so the press is
-    // ignored and the page stays.
-    if (m_slotCounter + 6 > kLastPage)
-        return;
     m_text->clear();
     m_label1->setText(QStringLiteral(" "));
     m_list2->clearRows();
-    for (int slot = m_slotCounter + 1; slot <= m_slotCounter + 6; ++slot)
+    // No slots lie beyond the empty page: once it is reached it stays on view, and
+    // the counter stops there.
+    const qint16 last = qMin(qint16(m_slotCounter + 6), kLastPage);
+    for (int slot = last - 5; slot <= last; ++slot)
         m_list2->appendRow(m_testLines[std::size_t(slot)]);
-    m_slotCounter = qint16(m_slotCounter + 6);
+    m_slotCounter = last;
 }
 
 void Test::cmdReset_Click()
