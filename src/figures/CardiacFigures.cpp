@@ -17,9 +17,7 @@ Figure makeCfc1()
     b.frame().tickLabels().coTitle();
     b.cfcControl(colour::black, 11);
     b.cvpTitle(CvpTitle::Centre);
-    b.text(QStringLiteral("Cardiac"), {6.51, 10.56}, kArialBlack27);
-    b.text(QStringLiteral("Function"), {6.31, 9.56}, kArialBlack27);
-    b.text(QStringLiteral("Curve"), {6.87, 8.56}, kArialBlack27);
+    b.cardiacCurveLabel();
     b.arrow({6.46, 8.75}, {6.05, 7.75}, 4);
     b.patch(Patch::P1);
     b.describe(QStringLiteral(

@@ -275,6 +275,13 @@ FigureBuilder &FigureBuilder::patch(Patch which)
     return add(PatchElement{kPatches[int(which)].translated(m_axes.shift())});
 }
 
+FigureBuilder &FigureBuilder::cardiacCurveLabel()
+{
+    text(QStringLiteral("Cardiac"), {6.51, 10.56}, kArialBlack27);
+    text(QStringLiteral("Function"), {6.31, 9.56}, kArialBlack27);
+    return text(QStringLiteral("Curve"), {6.87, 8.56}, kArialBlack27);
+}
+
 FigureBuilder &FigureBuilder::cfcControl(const QColor &colour, double width)
 {
     return curve(cfcControlCurve(), colour, width);

@@ -90,6 +90,8 @@ public:
     FigureBuilder &coTitle(bool moved = false);  // moved: 8 units right
     FigureBuilder &cvpTitle(CvpTitle form);
     FigureBuilder &patch(Patch which);
+    // "Cardiac", "Function", "Curve" above the plateau of CFC-control (cfc1, vfc4).
+    FigureBuilder &cardiacCurveLabel();
 
     // The named curves.
     FigureBuilder &cfcControl(const QColor &colour, double width);

@@ -64,18 +64,10 @@ CurveElement braceCurve(const FigureBuilder &builder, const Brace &brace, double
 }
 
 // The vascular function curve of this page: a slope from its foot, then flat.
-void pageVfc(FigureBuilder &b)
-{
-    b.line({{6.87, 0}, {-0.51, 5.00}}, colour::black, 8);
-    b.line({{-0.51, 4.97}, {-4.00, 4.97}}, colour::black, 8);
-}
-
-void cardiacCurveLabel(FigureBuilder &b)
-{
-    b.text(QStringLiteral("Cardiac"), {6.51, 10.56}, kArialBlack27);
-    b.text(QStringLiteral("Function"), {6.31, 9.56}, kArialBlack27);
-    b.text(QStringLiteral("Curve"), {6.87, 8.56}, kArialBlack27);
-}
+constexpr QPointF kPageVfcFoot{6.87, 0};
+constexpr QPointF kPageVfcBend{-0.51, 5.00};
+constexpr QPointF kPageVfcFlatFrom{-0.51, 4.97};
+constexpr QPointF kPageVfcFlatTo{-4.00, 4.97};
 
 // Frame, labels, patches and inside axis title shared by vfc2 and vfc3.
 void slopeFigureStart(FigureBuilder &b)
@@ -83,9 +75,9 @@ void slopeFigureStart(FigureBuilder &b)
     b.frame().tickLabels().coTitle();
     b.patch(Patch::P1).patch(Patch::P2).patch(Patch::P3);
     b.cvpTitle(CvpTitle::Inside);
-    b.line({{6.87, 0}, {-0.51, 5.00}}, colour::black, 8);
-    b.circle({6.87, 0}, 16, colour::black);
-    b.line({{-0.51, 4.97}, {-4.00, 4.97}}, colour::black, 8);
+    b.line({kPageVfcFoot, kPageVfcBend}, colour::black, 8);
+    b.circle(kPageVfcFoot, 16, colour::black);
+    b.line({kPageVfcFlatFrom, kPageVfcFlatTo}, colour::black, 8);
 }
 
 void cfcForReference(FigureBuilder &b)
@@ -103,7 +95,8 @@ Figure makeVfc1()
     b.frame().tickLabels().coTitle();
     b.patch(Patch::P1).patch(Patch::P2).patch(Patch::P3);
     b.cvpTitle(CvpTitle::Centre);
-    pageVfc(b);
+    b.line({kPageVfcFoot, kPageVfcBend}, colour::black, 8);
+    b.line({kPageVfcFlatFrom, kPageVfcFlatTo}, colour::black, 8);
     b.regionNumber(1, {6.51, -0.88});
     b.regionNumber(2, {3.64, 3.38});
     b.regionNumber(3, {-0.87, 3.88});
@@ -147,7 +140,7 @@ Figure makeVfc4()
     b.circle(vfc[0], 20, colour::black);
     b.circle(vfc[1], 20, colour::black);
     b.cvpTitle(CvpTitle::CentreSplit);
-    cardiacCurveLabel(b);
+    b.cardiacCurveLabel();
     b.text(QStringLiteral("Vascular"), {-3.13, 10.31}, kArialBlack27);
     b.text(QStringLiteral("Function"), {-3.10, 9.31}, kArialBlack27);
     b.text(QStringLiteral("Curve"), {-2.56, 8.31}, kArialBlack27);
