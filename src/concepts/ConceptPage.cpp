@@ -95,13 +95,13 @@ void ConceptPage::buildControls(QWidget *client)
             area->lower();
         m_areas[QLatin1String(spec.name)] = area;
     }
-    // Overlays lie above their container's own drawing; the container's frame
-    // stays around them.
+    // An overlay covers its whole container, as the picture area keeps it on every
+    // resize; placed so now, it does not move when a hidden container is first shown.
     for (const AreaSpec &spec : m_spec.areas) {
         if (!spec.container)
             continue;
         PictureArea *container = m_areas.at(QLatin1String(spec.container));
-        m_areas.at(QLatin1String(spec.name))->setGeometry(container->contentsRect());
+        m_areas.at(QLatin1String(spec.name))->setGeometry(container->rect());
     }
 
     QWidget::setTabOrder(m_list, m_answers);
