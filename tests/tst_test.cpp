@@ -722,10 +722,10 @@ void TestPracticeTest::nextPastTheEmptyPage()
     QCOMPARE(verdict()->text(), QStringLiteral(" "));
     QCOMPARE(text()->toPlainText(), QString());
 
-    // Next still empties the explanation box there.
+    // There the press is ignored altogether: the empty page stays as it is.
     QTest::keyClicks(text(), QStringLiteral("still here?"));
     next();
-    QCOMPARE(text()->toPlainText(), QString());
+    QCOMPARE(text()->toPlainText(), QStringLiteral("still here?"));
     QCOMPARE(counter(), qint16(150));
     QCOMPARE(lines(), repeated(QString(), 6));
 
@@ -750,7 +750,8 @@ void TestPracticeTest::reopenKeepsCounter_data()
     QTest::addRow("on question 20") << 19 << (QStringList{kFarewell} + repeated(" ", 5)) << 120;
     QTest::addRow("on the closing page")
         << 20 << QStringList{"22. ", "a. ", "b. ", "c. ", "d. ", "e. "} << 126;
-    QTest::addRow("on the empty page") << 25 << repeated(QString(), 6) << 150;
+    // Next is ignored on the empty page, so the rebuilt list stays empty.
+    QTest::addRow("on the empty page") << 25 << QStringList() << 150;
 }
 
 void TestPracticeTest::reopenKeepsCounter()
@@ -895,17 +896,7 @@ void TestPracticeTest::buttonFills()
     // Sample the drawn face beside the caption, left of centre where no text runs.
     const QImage image = button->grab().toImage();
     const QColor drawn = image.pixelColor(6, image.height() / 2);
-    const int difference = std::max({std::abs(drawn.red() - expected.red()),
-                                     std::abs(drawn.green() - expected.green()),
-                                     std::abs(drawn.blue() - expected.blue())});
-    if (fill.isValid()) {
-        // At least the face must read as the fill's colour, not as a grey button.
-        QVERIFY2(std::abs(drawn.hslHue() - fill.hslHue()) <= 6 && drawn.hslSaturation() > 128,
-                 qPrintable(QStringLiteral("drawn %1").arg(drawn.name())));
-        QEXPECT_FAIL("", "the button style draws a set fill paler than the fill colour", Continue);
-    }
-    QVERIFY2(difference <= 24, qPrintable(QStringLiteral("drawn %1, expected %2")
-                                              .arg(drawn.name(), expected.name())));
+    QCOMPARE(drawn.name(), expected.name());
 }
 
 void TestPracticeTest::pageOfSixLinesFitsTheList()

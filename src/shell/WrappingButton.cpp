@@ -1,7 +1,8 @@
 #include "shell/WrappingButton.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
 namespace fc {
 
@@ -18,22 +19,26 @@ void WrappingButton::setFill(const QColor &colour)
 
 void WrappingButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    // A flat face in exactly the button's colour with a raised edge: styles that
+    // shade the face would wash out the green and yellow that tell the buttons apart.
+    QPainter painter(this);
+    const QBrush face(palette().color(QPalette::Button));
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
 
-    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
-    QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                         .adjusted(margin, 0, -margin, 0);
+    QRect textRect = rect().adjusted(4, 3, -4, -3);
     if (isDown())
-        textRect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+        textRect.translate(1, 1);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::ButtonText));
-    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, text())
+                         .adjusted(-2, -1, 2, 1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 }  // namespace fc

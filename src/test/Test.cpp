@@ -159,15 +159,16 @@ void Test::cmdStart_Click()
 
 void Test::cmdNext_Click()
 {
+    // No slots lie beyond the empty page: a press while it is on view is ignored and
+    // the page stays, so the counter never passes 150.
+    if (m_slotCounter + 6 > kLastPage)
+        return;
     m_text->clear();
     m_label1->setText(QStringLiteral(" "));
     m_list2->clearRows();
-    // No slots lie beyond the empty page: once it is reached it stays on view, and
-    // the counter stops there.
-    const qint16 last = qMin(qint16(m_slotCounter + 6), kLastPage);
-    for (int slot = last - 5; slot <= last; ++slot)
+    for (int slot = m_slotCounter + 1; slot <= m_slotCounter + 6; ++slot)
         m_list2->appendRow(m_testLines[std::size_t(slot)]);
-    m_slotCounter = last;
+    m_slotCounter = qint16(m_slotCounter + 6);
 }
 
 void Test::cmdReset_Click()
