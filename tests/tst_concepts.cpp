@@ -326,6 +326,8 @@ private slots:
     void overlayFollowsTheRowWhateverCameBefore();
     void arrowKeysApplyEachRowInTurn_data();
     void arrowKeysApplyEachRowInTurn();
+    void selectedRowStaysSelected_data();
+    void selectedRowStaysSelected();
     void showingAnOpenPageKeepsItsState_data();
     void showingAnOpenPageKeepsItsState();
     void closeAndReopenGivesTheStartState_data();
@@ -765,6 +767,34 @@ void TestConcepts::arrowKeysApplyEachRowInTurn()
                                 .arg(row)
                                 .arg(page.screen().toString(), expected.toString())));
     }
+}
+
+void TestConcepts::selectedRowStaysSelected_data()
+{
+    everyPairOfRowsInTurn_data();
+}
+
+// The list is a single-selection list box: once a row is chosen some row stays
+// chosen, and the page shows what that row set.
+void TestConcepts::selectedRowStaysSelected()
+{
+    QFETCH(PageId, id);
+    const OpenPage page = open(id);
+    QVERIFY(page);
+    clickRow(page.list, 2);
+    const QString shown = page.screen().toString();
+
+    const QRect last = page.list->visualItemRect(page.list->item(page.list->count() - 1));
+    const QPoint below(last.center().x(), page.list->viewport()->height() - 2);
+    QVERIFY(below.y() > last.bottom());
+    QTest::mouseClick(page.list->viewport(), Qt::LeftButton, {}, below);
+    QCOMPARE(page.selectedRow(), 2);
+    QCOMPARE(page.screen().toString(), shown);
+
+    const QPoint onRow = page.list->visualItemRect(page.list->item(2)).center();
+    QTest::mouseClick(page.list->viewport(), Qt::LeftButton, Qt::ControlModifier, onRow);
+    QCOMPARE(page.selectedRow(), 2);
+    QCOMPARE(page.screen().toString(), shown);
 }
 
 void TestConcepts::showingAnOpenPageKeepsItsState_data()

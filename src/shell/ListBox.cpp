@@ -47,4 +47,15 @@ void ListBox::keyPressEvent(QKeyEvent *event)
     QListWidget::keyPressEvent(event);
 }
 
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
+                                                               const QEvent *event) const
+{
+    // Once a row is chosen one stays chosen: a click below the last row or a Ctrl-click
+    // on the chosen row would otherwise leave none selected, with no selection event.
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    if (!index.isValid() || (flags & QItemSelectionModel::Deselect))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
+}
+
 }  // namespace fc

@@ -22,6 +22,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
 
 private:
     bool m_quiet = false;
