@@ -3,6 +3,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
+#include <map>
+#include <tuple>
+
 namespace fc {
 
 namespace {
@@ -52,21 +55,31 @@ void installFontSubstitutes()
 
 QFont fontFor(Face face, double pixelSize, bool bold, bool italic)
 {
+    // Figures ask for the same few fonts on every paint; resolving a family each
+    // time would cost more than drawing the text.
+    using Key = std::tuple<Face, int, bool, bool>;
+    static std::map<Key, QFont> cache;
+    const Key key{face, qMax(1, qRound(pixelSize)), face != Face::ArialBlack && bold, italic};
+    if (auto found = cache.find(key); found != cache.end())
+        return found->second;
+
     QFont font(familyOf(face));
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    font.setPixelSize(std::get<1>(key));
     if (face == Face::ArialBlack) {
         font.setWeight(QFont::Black);
         // Lato Black is narrower than Arial Black; widened to match, the axis titles'
         // pieces placed one after another meet as they should.
         if (QFontInfo(font).family() != QLatin1String("Arial Black"))
             font.setStretch(115);
-    } else
+    } else {
         font.setBold(bold);
+    }
     font.setItalic(italic);
     // The circled region numbers are not in the symbol fonts' own code points here:
     // the text holds U+2776..U+278D, so any font with those characters will do.
     if (face == Face::Symbols)
         font.setFamilies({familyOf(face), QStringLiteral("DejaVu Sans")});
+    cache.emplace(key, font);
     return font;
 }
 
