@@ -858,6 +858,8 @@ void TestModelBased::randomActions()
         noteCoverage(model, action);
         log(QStringLiteral("%1. %2").arg(n).arg(action.describe()));
         difference = applyToProgram(*program, action);
+        // Paint what changed, as the event loop would before the next user action.
+        QCoreApplication::processEvents();
         applyToModel(model, action);
         if (difference.isEmpty())
             difference = compare(*program, model, &action);
