@@ -5,11 +5,12 @@
 #include "figures/PictureArea.h"
 #include "shell/ListBox.h"
 #include "shell/SystemColours.h"
+#include "shell/TextBox.h"
 #include "shell/Twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace fc {
 
@@ -60,12 +61,15 @@ void ConceptPage::buildControls(QWidget *client)
     m_list->setObjectName(QStringLiteral("basicList1"));
     m_list->setGeometry(m_spec.list);
     m_list->setFont(font);
+    // The hint above the list says what the list is for.
+    m_list->setAccessibleName(m_hint->text());
     setColours(m_list, QPalette::Base, kDarkBlue, QPalette::Text,
                systemColour(SystemColour::WindowBackground));
     connect(m_list, &ListBox::selectionEvent, this, &ConceptPage::basicList1_Click);
 
-    m_answers = new QPlainTextEdit(client);
+    m_answers = new TextBox(client);
     m_answers->setObjectName(QStringLiteral("BasicAnswers1"));
+    m_answers->setAccessibleName(QStringLiteral("Answer"));
     m_answers->setGeometry(m_spec.answers);
     m_answers->setFont(font);
     m_answers->setReadOnly(true);
@@ -77,6 +81,7 @@ void ConceptPage::buildControls(QWidget *client)
     setColours(m_answers, QPalette::Base, kDarkBlue, QPalette::Text,
                systemColour(SystemColour::WindowBackground));
     m_answers->viewport()->installEventFilter(this);
+    m_answers->installEventFilter(this);
     m_answers->hide();
 
     // Containers before their overlays; overlays listed top first, so each later one
@@ -158,6 +163,17 @@ bool ConceptPage::eventFilter(QObject *watched, QEvent *event)
         && event->type() == QEvent::MouseButtonPress) {
         BasicAnswers1_Click();
         return true;
+    }
+    // Space, Enter and Return on the focused box stand for the click; the focus then
+    // goes back to the list.
+    if (m_answers && watched == m_answers && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return
+                           || key->key() == Qt::Key_Enter;
+        if (press && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            BasicAnswers1_Click();
+            return true;
+        }
     }
     return Page::eventFilter(watched, event);
 }

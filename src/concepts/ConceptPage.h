@@ -8,12 +8,12 @@
 #include <vector>
 
 class QLabel;
-class QPlainTextEdit;
 
 namespace fc {
 
 class ListBox;
 class PictureArea;
+class TextBox;
 
 // One step of a list row, applied in order.
 struct Action {
@@ -77,7 +77,7 @@ private:
     const ConceptPageSpec &m_spec;
     QLabel *m_hint = nullptr;
     ListBox *m_list = nullptr;
-    QPlainTextEdit *m_answers = nullptr;
+    TextBox *m_answers = nullptr;
     std::map<QString, PictureArea *> m_areas;
 };
 

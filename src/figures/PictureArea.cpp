@@ -3,6 +3,7 @@
 #include "figures/Figure.h"
 #include "figures/FigurePainter.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -10,11 +11,59 @@
 
 namespace fc {
 
+namespace {
+
+// A short name in words for each figure; the figure's description says the rest.
+struct FigureTitle {
+    const char *figure;
+    const char *title;
+};
+
+constexpr FigureTitle kFigureTitles[] = {
+    {"cfc1", "Cardiac function curve"},
+    {"cfc2", "Cardiac function curves for changes in contractility"},
+    {"vfc1", "Vascular function curve and its four regions"},
+    {"vfc4", "Control vascular and cardiac function curves"},
+    {"vfc2", "Vascular function curves shifted in parallel"},
+    {"vfc3", "Vascular function curves of different slope"},
+    {"mainfactors", "Cardiac and vascular function curves of a healthy circulation"},
+    {"failure", "Heart failure"},
+    {"orthostatic", "Orthostatic (postural) changes"},
+    {"bloodloss", "Blood loss"},
+    {"contractility", "Changes in contractility"},
+    {"volume", "Changes in blood volume and compliance"},
+    {"tpr", "Changes in total peripheral resistance"},
+    {"test1", "Practice test figure"},
+};
+
+QString titleOf(const Figure *figure)
+{
+    if (!figure)
+        return QStringLiteral("Empty figure area");
+    for (const FigureTitle &entry : kFigureTitles) {
+        if (figure->name == QLatin1String(entry.figure))
+            return QString::fromLatin1(entry.title);
+    }
+    return figure->name;
+}
+
+QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("fc::PictureArea") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+}  // namespace
+
 PictureArea::PictureArea(QWidget *parent)
     : QFrame(parent)
 {
+    static const bool installed = (QAccessible::installFactory(pictureAreaFactory), true);
+    Q_UNUSED(installed);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
+    describeFigureOnView();
     // An overlay sits on its container's top-left corner and covers it.
     if (auto *container = qobject_cast<PictureArea *>(parent))
         setGeometry(container->rect());
@@ -27,6 +76,8 @@ void PictureArea::setFigure(const Figure *figure)
     m_figure = figure;
     updateGeometry();
     update();
+    describeFigureOnView();
+    tellContainer();
 }
 
 void PictureArea::setBackground(const QColor &colour)
@@ -60,18 +111,64 @@ QSize PictureArea::sizeHint() const
            + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
 }
 
+const Figure *PictureArea::figureOnView() const
+{
+    // Later children are stacked higher.
+    const auto overlays = findChildren<PictureArea *>(Qt::FindDirectChildrenOnly);
+    for (auto it = overlays.rbegin(); it != overlays.rend(); ++it) {
+        if (!(*it)->isHidden())
+            return (*it)->figureOnView();
+    }
+    return m_figure;
+}
+
+void PictureArea::describeFigureOnView()
+{
+    const Figure *figure = figureOnView();
+    setAccessibleName(titleOf(figure));
+    setAccessibleDescription(figure ? figure->description : QString());
+}
+
+void PictureArea::tellContainer()
+{
+    if (auto *container = qobject_cast<PictureArea *>(parentWidget()))
+        container->describeFigureOnView();
+}
+
+bool PictureArea::event(QEvent *event)
+{
+    switch (event->type()) {
+    // Sent to an overlay itself whenever it is shown or hidden, even while its
+    // container or window is hidden.
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+    case QEvent::ZOrderChange:
+        tellContainer();
+        break;
+    default:
+        break;
+    }
+    return QFrame::event(event);
+}
+
 void PictureArea::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    if (!m_figure)
-        return;
     const QRect area = contentsRect();
-    QPainter painter(this);
-    painter.setClipRect(area);
-    painter.translate(area.topLeft());
-    const double scale = figureScale();
-    painter.scale(scale, scale);
-    paintFigure(painter, *m_figure);
+    if (m_figure) {
+        QPainter painter(this);
+        painter.setClipRect(area);
+        painter.translate(area.topLeft());
+        const double scale = figureScale();
+        painter.scale(scale, scale);
+        paintFigure(painter, *m_figure);
+    }
+    if (hasFocus()) {
+        // Drawn over the figure, so the keyboard focus is seen on the area.
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(1, 1, -2, -2));
+    }
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)

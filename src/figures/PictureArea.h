@@ -9,6 +9,9 @@ struct Figure;
 // A sunken-bordered area with a background colour that shows one figure (or none)
 // from its top-left corner, scaled down uniformly to fit. Overlays are child
 // PictureAreas at (0, 0) filling their container.
+//
+// For assistive technology the area is a graphic named and described after the
+// figure on view: its topmost overlay not hidden, else its own figure.
 class PictureArea : public QFrame {
     Q_OBJECT
 public:
@@ -25,12 +28,23 @@ public:
 
     QSize sizeHint() const override;
 
+    // The figure a user sees in this area: the one of its topmost overlay that is not
+    // hidden, else its own (nullptr: none).
+    const Figure *figureOnView() const;
+
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     // Keeps overlays (child picture areas) covering this area.
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Names and describes the area after the figure on view.
+    void describeFigureOnView();
+    // Lets the container follow when this overlay is shown, hidden, restacked or
+    // given a figure.
+    void tellContainer();
+
     const Figure *m_figure = nullptr;
 };
 

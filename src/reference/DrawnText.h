@@ -8,7 +8,8 @@ namespace fc {
 
 // Text drawn straight onto a window, line by line from the top-left corner, each
 // line whole: no wrapping, no trimming, every blank kept. It repaints itself, so one
-// copy is on view however often the window is activated or uncovered.
+// copy is on view however often the window is activated or uncovered. Assistive
+// technology reads it as static text whose description holds the lines.
 class DrawnText : public QWidget {
     Q_OBJECT
 public:

@@ -73,6 +73,7 @@ void Glossary::buildControls(QWidget *client)
     m_text = new DrawnText(kGlossaryLines, fontFor(Face::Arial, pointsToPixels(9.75), true),
                            systemColour(SystemColour::ButtonText), client);
     m_text->setObjectName(QStringLiteral("text"));
+    m_text->setAccessibleName(QStringLiteral("Abbreviations, definitions and formulas"));
     layout->addWidget(m_text);
 }
 

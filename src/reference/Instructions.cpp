@@ -48,6 +48,7 @@ void Instructions::buildControls(QWidget *client)
                            fontFor(Face::MsSansSerif, pointsToPixels(9.75), true),
                            systemColour(SystemColour::HighlightText), client);
     m_text->setObjectName(QStringLiteral("text"));
+    m_text->setAccessibleName(QStringLiteral("How to use this learning module"));
     layout->addWidget(m_text);
 }
 

@@ -1,5 +1,7 @@
 #include "shell/ListBox.h"
 
+#include "shell/FocusFrame.h"
+
 #include <QKeyEvent>
 
 namespace fc {
@@ -32,7 +34,21 @@ void ListBox::appendRow(const QString &text)
 {
     m_quiet = true;
     addItem(text);
+    // A screen reader says nothing for an empty or all-blank row; name it instead.
+    if (text.trimmed().isEmpty())
+        item(count() - 1)->setData(Qt::AccessibleTextRole, QStringLiteral("blank"));
     m_quiet = false;
+}
+
+bool ListBox::event(QEvent *event)
+{
+    // The frame is painted here, outside the viewport's own paint events.
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::Paint && hasFocus())
+        paintFocusFrame(this, palette().color(QPalette::Text));
+    else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update();
+    return handled;
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)

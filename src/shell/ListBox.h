@@ -5,7 +5,8 @@
 namespace fc {
 
 // A single-selection list that reports each change of its selected row made by the
-// user (mouse or keyboard). Filling or emptying it from code raises nothing.
+// user (mouse or keyboard). Filling or emptying it from code raises nothing. Its frame
+// shows the keyboard focus.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ signals:
     void selectionEvent();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;

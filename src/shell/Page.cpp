@@ -2,16 +2,73 @@
 
 #include "shell/Program.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 namespace fc {
 
-Page::Page(Program &program, PageId id) : m_program(program), m_id(id) {}
+namespace {
+
+// What each page is, for assistive technology: two pages share the caption "Form1".
+// Indexed by PageId.
+constexpr const char *kPageDescriptions[] = {
+    "Welcome page of the learning module on cardiac and vascular function curves",
+    "Cardiac function curves: a list of topics, an answer box and a figure",
+    "Vascular function curves: a list of topics, an answer box and figures",
+    "Interactions and changes: a list of topics, an answer box and figures",
+    "Practice test: twenty multiple-choice questions on one figure",
+    "Glossary of abbreviations, definitions and formulas",
+    "Instructions: what the learning module contains and where to begin",
+};
+static_assert(std::size(kPageDescriptions) == std::size_t(PageId::Instructions) + 1);
+
+// Puts the menu bar into its keyboard navigation, as a lone press of Alt does: the
+// first entry is highlighted, Left and Right move, Enter chooses, Escape leaves and
+// gives the focus back. Qt offers no call for it, only the Alt key, so F10 hands the
+// window what a press and release of Alt would.
+void enterMenuBar(QMenuBar *bar)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target || target->window() != bar->window())
+        target = bar->window();
+    // Unclaimed, each event travels up to the window, where the bar watches for Alt.
+    const std::pair<QEvent::Type, Qt::KeyboardModifiers> steps[] = {
+        {QEvent::ShortcutOverride, Qt::AltModifier},
+        {QEvent::KeyPress, Qt::AltModifier},
+        {QEvent::KeyRelease, Qt::NoModifier},
+    };
+    for (const auto &[type, modifiers] : steps) {
+        QKeyEvent event(type, Qt::Key_Alt, modifiers);
+        event.ignore();
+        QCoreApplication::sendEvent(target, &event);
+    }
+}
+
+// Top-level windows without a menu bar are plain widgets, which Qt would present as
+// a mere client area rather than as a window.
+QAccessibleInterface *plainWindowFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QWidget") && object->isWidgetType()
+        && static_cast<QWidget *>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+}  // namespace
+
+Page::Page(Program &program, PageId id) : m_program(program), m_id(id)
+{
+    static const bool installed = (QAccessible::installFactory(plainWindowFactory), true);
+    Q_UNUSED(installed);
+}
 
 Page::~Page()
 {
@@ -50,6 +107,9 @@ void Page::load()
             connect(action, &QAction::triggered, this, entry.handler);
             bar->addAction(action);
         }
+        // The entries have no accelerators; F10 reaches the bar from the keyboard.
+        auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), main);
+        connect(menuKey, &QShortcut::activated, bar, [bar] { enterMenuBar(bar); });
         menuHeight = bar->sizeHint().height();
         client = new QWidget(main);
         client->setObjectName(QStringLiteral("client"));
@@ -67,6 +127,15 @@ void Page::load()
     client->setAutoFillBackground(true);
     client->setPalette(palette);
     window->resize(settings.clientSize.width(), settings.clientSize.height() + menuHeight);
+    window->setAccessibleDescription(QString::fromLatin1(kPageDescriptions[std::size_t(m_id)]));
+    if (settings.menu.empty()) {
+        // A window without a menu bar is left with Escape or the platform's close
+        // key, as with its close box.
+        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+        connect(escape, &QShortcut::activated, window, &QWidget::close);
+        auto *closeKey = new QShortcut(QKeySequence::Close, window);
+        connect(closeKey, &QShortcut::activated, window, &QWidget::close);
+    }
 
     m_window = window;
     m_shown = false;

@@ -1,5 +1,6 @@
 #include "shell/WrappingButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
@@ -35,10 +36,24 @@ void WrappingButton::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
+        // Some styles draw the mark only after a Tab; the focus must always be seen.
+        focus.state |= QStyle::State_KeyboardFocusChange;
         focus.rect = painter.boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, text())
                          .adjusted(-2, -1, 2, 1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+void WrappingButton::keyPressEvent(QKeyEvent *event)
+{
+    // Outside a dialog QPushButton leaves Enter and Return to its window.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 }  // namespace fc

@@ -5,12 +5,13 @@
 #include "figures/PictureArea.h"
 #include "shell/ListBox.h"
 #include "shell/Menus.h"
+#include "shell/StatusLabel.h"
 #include "shell/SystemColours.h"
+#include "shell/TextBox.h"
 #include "shell/Twips.h"
 #include "shell/WrappingButton.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace fc {
 
@@ -35,9 +36,10 @@ void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColo
     widget->setPalette(palette);
 }
 
-QLabel *makeLabel(const char *name, const QRect &geometry, QWidget *client)
+template <typename Label = QLabel>
+Label *makeLabel(const char *name, const QRect &geometry, QWidget *client)
 {
-    auto *label = new QLabel(client);
+    auto *label = new Label(client);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setAutoFillBackground(true);
@@ -80,8 +82,9 @@ void Test::buildControls(QWidget *client)
     m_label3->setFrameStyle(QFrame::Box | QFrame::Plain);
     setColours(m_label3, QPalette::Window, kDarkBlue, QPalette::WindowText, Qt::white);
 
-    m_text = new QPlainTextEdit(client);
+    m_text = new TextBox(client);
     m_text->setObjectName(QStringLiteral("Text"));
+    m_text->setAccessibleName(QStringLiteral("Explanation of answer"));
     m_text->setGeometry(twips(840, 720, 4095, 4935));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -92,13 +95,16 @@ void Test::buildControls(QWidget *client)
 
     m_list2 = new ListBox(client);
     m_list2->setObjectName(QStringLiteral("List2"));
+    m_list2->setAccessibleName(QStringLiteral("Question and answer options"));
     m_list2->setGeometry(twips(840, 6000, 11295, 1470));
     setColours(m_list2, QPalette::Base, kDarkBlue, QPalette::Text,
                systemColour(SystemColour::WindowBackground));
     m_list2->hide();
     connect(m_list2, &ListBox::selectionEvent, this, &Test::List2_Click);
 
-    m_label1 = makeLabel("Label1", twips(840, 7560, 2145, 600), client);
+    // The verdict: a status, announced each time its text changes.
+    m_label1 = makeLabel<StatusLabel>("Label1", twips(840, 7560, 2145, 600), client);
+    m_label1->setAccessibleDescription(QStringLiteral("Verdict on the selected answer"));
     m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColours(m_label1, QPalette::Window, kBlue, QPalette::WindowText,
                systemColour(SystemColour::ButtonHighlight));
@@ -135,7 +141,8 @@ void Test::buildControls(QWidget *client)
 void Test::controlsDestroyed()
 {
     m_test1 = nullptr;
-    m_label1 = m_label2 = m_label3 = nullptr;
+    m_label1 = nullptr;
+    m_label2 = m_label3 = nullptr;
     m_text = nullptr;
     m_list2 = nullptr;
     m_cmdStart = m_cmdNext = m_cmdReset = nullptr;

@@ -4,12 +4,13 @@
 #include "test/TestLines.h"
 
 class QLabel;
-class QPlainTextEdit;
 
 namespace fc {
 
 class ListBox;
 class PictureArea;
+class StatusLabel;
+class TextBox;
 class WrappingButton;
 
 // The practice test: twenty questions on the test figure, stepped through with Next,
@@ -38,10 +39,10 @@ private:
     qint16 m_slotCounter = 0;
 
     PictureArea *m_test1 = nullptr;
-    QLabel *m_label1 = nullptr;
+    StatusLabel *m_label1 = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
-    QPlainTextEdit *m_text = nullptr;
+    TextBox *m_text = nullptr;
     ListBox *m_list2 = nullptr;
     WrappingButton *m_cmdStart = nullptr;
     WrappingButton *m_cmdNext = nullptr;
