@@ -112,6 +112,7 @@ private slots:
     void focusIsVisible_data();
     void focusIsVisible();
     void buttonFocusVisibleWithoutTab();
+    void menuEntryMarkedByKeyboard();
 
 private:
     QWidget *open(PageId id)
@@ -803,6 +804,28 @@ void TestAccessibility::buttonFocusVisibleWithoutTab()
     find<QWidget>(PageId::Test, "cmdReset")->setFocus();
     const QImage without = next->grab().toImage();
     QVERIFY(with != without);
+}
+
+void TestAccessibility::menuEntryMarkedByKeyboard()
+{
+    // After F10 the bar marks the entry that Enter would choose, and the mark moves
+    // with the arrows.
+    QWidget *window = open(PageId::Test);
+    auto *bar = window->findChild<QMenuBar *>();
+    QVERIFY(bar);
+    const QImage before = bar->grab().toImage();
+    QTest::keyClick(focus(), Qt::Key_F10);
+    QCOMPARE(bar->activeAction(), bar->actions().first());
+    const QImage first = bar->grab().toImage();
+    QTest::keyClick(focus(), Qt::Key_Right);
+    const QImage second = bar->grab().toImage();
+    QVERIFY(first != before);
+    QVERIFY(second != first);
+    const QRect entry = bar->actionGeometry(bar->actions().first());
+    QVERIFY(first.copy(entry) != before.copy(entry));
+    QCOMPARE(second.copy(entry), before.copy(entry));
+    QTest::keyClick(focus(), Qt::Key_Escape);
+    QCOMPARE(bar->grab().toImage(), before);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 
@@ -51,6 +52,25 @@ void enterMenuBar(QMenuBar *bar)
         QCoreApplication::sendEvent(target, &event);
     }
 }
+
+// A menu bar that marks its highlighted entry while it has the keyboard focus: with
+// entries that open no menu, styles such as Fusion show no highlight at all.
+class PageMenuBar : public QMenuBar {
+public:
+    using QMenuBar::QMenuBar;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QMenuBar::paintEvent(event);
+        QAction *entry = activeAction();
+        if (!entry || !hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(actionGeometry(entry).adjusted(1, 1, -2, -2));
+    }
+};
 
 // Top-level windows without a menu bar are plain widgets, which Qt would present as
 // a mere client area rather than as a window.
@@ -94,7 +114,8 @@ void Page::load()
         client = window;
     } else {
         auto *main = new QMainWindow;
-        QMenuBar *bar = main->menuBar();
+        auto *bar = new PageMenuBar(main);
+        main->setMenuBar(bar);
         bar->setObjectName(QStringLiteral("menuBar"));
         // The bar belongs to the window on every platform, as the pages were designed.
         bar->setNativeMenuBar(false);

@@ -33,4 +33,14 @@ StatusLabel::StatusLabel(QWidget *parent) : QLabel(parent)
     Q_UNUSED(installed);
 }
 
+void StatusLabel::setStatus(const QString &text)
+{
+    if (text != this->text()) {
+        setText(text);  // QLabel announces the new name itself
+        return;
+    }
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 }  // namespace fc

@@ -192,10 +192,10 @@ void Test::List2_Click()
         return;
     m_text->clear();
     if (m_list2->selectedRow() == question->keyLine) {
-        m_label1->setText(QString::fromLatin1(question->verdict));
+        m_label1->setStatus(QString::fromLatin1(question->verdict));
         m_text->setPlainText(QString::fromLatin1(question->explanation));
     } else {
-        m_label1->setText(QStringLiteral("TRY AGAIN"));
+        m_label1->setStatus(QStringLiteral("TRY AGAIN"));
     }
 }
 
