@@ -14,6 +14,9 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <iterator>
+#include <utility>
+
 namespace fc {
 
 namespace {
