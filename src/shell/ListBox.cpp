@@ -55,10 +55,14 @@ void ListBox::keyPressEvent(QKeyEvent *event)
 {
     // Focus makes the first row current without selecting it; the first Down arrow
     // should then select that row rather than skip to the second.
-    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier
-        && selectedRow() < 0 && count() > 0) {
-        setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-        return;
+    if (event->modifiers() == Qt::NoModifier && selectedRow() < 0) {
+        if (event->key() == Qt::Key_Down && count() > 0) {
+            setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+            return;
+        }
+        // There is nothing above "no row": Up would otherwise select the current first row.
+        if (event->key() == Qt::Key_Up)
+            return;
     }
     QListWidget::keyPressEvent(event);
 }
