@@ -52,6 +52,7 @@ private slots:
 
     void startShowsOnlyTheWelcomePage();
     void welcomeLoadStepRunsOnce();
+    void idleTimeOpensNothing();
     void pageWindows_data();
     void pageWindows();
     void menuBars_data();
@@ -116,6 +117,20 @@ void TestShell::welcomeLoadStepRunsOnce()
     welcome->activateWindow();
     QCOMPARE(l1->text(), QStringLiteral("changed"));
     QCOMPARE(windowOf(*m_program, PageId::Introduction), welcome);
+}
+
+void TestShell::idleTimeOpensNothing()
+{
+    m_program->start();
+    const QList<QWidget *> before = QApplication::topLevelWidgets();
+    // Long enough for every idle-time preparation to have run.
+    QTest::qWait(1500);
+    QCOMPARE(visibleTopLevels().size(), 1);
+    QCOMPARE(QApplication::topLevelWidgets().size(), before.size());
+    for (PageId id : {PageId::CardiacFunctionCurves, PageId::VascularFunctionCurves,
+                      PageId::Interactions, PageId::Test, PageId::Glossary,
+                      PageId::Instructions})
+        QVERIFY(!m_program->existingPage(id));
 }
 
 void TestShell::pageWindows_data()

@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <string_view>
+
 namespace fc {
 
 namespace {
@@ -111,6 +113,22 @@ void ConceptPage::buildControls(QWidget *client)
 
     QWidget::setTabOrder(m_list, m_answers);
     m_list->setFocus();
+}
+
+void ConceptPage::prepare(const ConceptPageSpec &spec)
+{
+    prepareGlyphs(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
+    for (const AreaSpec &area : spec.areas) {
+        if (!area.figure)
+            continue;
+        // An overlay is shown at its container's size.
+        QSize size = area.geometry.size();
+        for (const AreaSpec &container : spec.areas) {
+            if (area.container && container.name == std::string_view(area.container))
+                size = container.geometry.size();
+        }
+        PictureArea::prepare(*findFigure(QLatin1String(area.figure)), size);
+    }
 }
 
 void ConceptPage::controlsDestroyed()

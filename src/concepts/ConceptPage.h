@@ -61,6 +61,9 @@ public:
 
     const ConceptPageSpec &spec() const { return m_spec; }
 
+    // Readies, out of sight, the fonts and figures a page of `spec` will show first.
+    static void prepare(const ConceptPageSpec &spec);
+
     void basicList1_Click();
     void BasicAnswers1_Click();
 

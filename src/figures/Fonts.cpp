@@ -2,6 +2,10 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <map>
 #include <tuple>
@@ -81,6 +85,24 @@ QFont fontFor(Face face, double pixelSize, bool bold, bool italic)
         font.setFamilies({familyOf(face), QStringLiteral("DejaVu Sans")});
     cache.emplace(key, font);
     return font;
+}
+
+void prepareGlyphs(const QFont &font)
+{
+    QString printable;
+    for (char c = ' '; c <= '~'; ++c)
+        printable += QLatin1Char(c);
+    const QFontMetricsF metrics(font);
+    const qreal ratio = qApp->devicePixelRatio();
+    // Text wholly outside the image would be skipped rather than rasterized.
+    QImage image((QSizeF(metrics.horizontalAdvance(printable), metrics.height()) * ratio)
+                     .toSize()
+                     .expandedTo(QSize(1, 1)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(QPointF(0, metrics.ascent()), printable);
 }
 
 }  // namespace fc

@@ -15,4 +15,8 @@ void installFontSubstitutes();
 // A font of the given face with its size in pixels (canvas units in figures).
 QFont fontFor(Face face, double pixelSize, bool bold = false, bool italic = false);
 
+// Draws the printable ASCII characters once, out of sight, in `font` at the screen's
+// pixel ratio: the font is resolved and its glyphs rasterized before a page needs them.
+void prepareGlyphs(const QFont &font);
+
 }  // namespace fc

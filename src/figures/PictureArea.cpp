@@ -4,6 +4,8 @@
 #include "figures/FigurePainter.h"
 
 #include <QAccessibleWidget>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -169,6 +171,17 @@ void PictureArea::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.drawRect(area.adjusted(1, 1, -2, -2));
     }
+}
+
+void PictureArea::prepare(const Figure &figure, const QSize &size)
+{
+    PictureArea area;
+    area.resize(size);
+    area.setFigure(&figure);
+    const qreal ratio = qApp->devicePixelRatio();
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    area.render(&image);
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)

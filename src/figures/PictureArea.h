@@ -32,6 +32,10 @@ public:
     // hidden, else its own (nullptr: none).
     const Figure *figureOnView() const;
 
+    // Paints `figure` once, out of sight, as an area of `size` shows it: its fonts and
+    // glyphs are then ready when a page first shows it.
+    static void prepare(const Figure &figure, const QSize &size);
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -66,6 +66,11 @@ WindowSettings Glossary::windowSettings() const
             twipsSize(9885, 10830), WindowPlacement::Centred, {}};
 }
 
+void Glossary::prepare()
+{
+    prepareGlyphs(fontFor(Face::Arial, pointsToPixels(9.75), true));
+}
+
 void Glossary::buildControls(QWidget *client)
 {
     auto *layout = new QVBoxLayout(client);

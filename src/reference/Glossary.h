@@ -16,6 +16,9 @@ class Glossary : public Page {
 public:
     explicit Glossary(Program &program);
 
+    // Readies, out of sight, the font the page draws its lines in.
+    static void prepare();
+
 protected:
     WindowSettings windowSettings() const override;
     void buildControls(QWidget *client) override;

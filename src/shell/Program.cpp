@@ -10,6 +10,7 @@
 #include "test/Test.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace fc {
 
@@ -29,6 +30,22 @@ std::unique_ptr<Page> createPage(Program &program, PageId id)
     return nullptr;
 }
 
+// Resolving fonts and rasterizing glyphs is most of the cost of a page's first
+// opening. Done once in idle time after the welcome page is up, it makes a first
+// opening as quick as a later one. The welcome page is on screen already, and the
+// instructions share the concept pages' font.
+using Preparation = void (*)();
+const Preparation kPreparations[] = {
+    [] { ConceptPage::prepare(cardiacPageSpec()); },
+    [] { ConceptPage::prepare(vascularPageSpec()); },
+    [] { ConceptPage::prepare(interactionsPageSpec()); },
+    &Test::prepare,
+    &Glossary::prepare,
+};
+
+// Long enough for the welcome window to be mapped and painted first.
+constexpr int kPrepareDelayMs = 200;
+
 }  // namespace
 
 Program::Program()
@@ -41,6 +58,15 @@ Program::~Program() = default;
 void Program::start()
 {
     showPage(PageId::Introduction);
+    QTimer::singleShot(kPrepareDelayMs, this, [this] { prepareFrom(0); });
+}
+
+void Program::prepareFrom(std::size_t step)
+{
+    if (step >= std::size(kPreparations))
+        return;
+    kPreparations[step]();
+    QTimer::singleShot(0, this, [this, step] { prepareFrom(step + 1); });
 }
 
 Page *Program::existingPage(PageId id) const

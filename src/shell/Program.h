@@ -32,6 +32,10 @@ signals:
     void sessionEnded();
 
 private:
+    // Runs the idle-time preparations from number `step` on, one per turn of the
+    // event loop.
+    void prepareFrom(std::size_t step);
+
     std::array<std::unique_ptr<Page>, 7> m_pages;
 };
 

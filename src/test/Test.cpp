@@ -25,6 +25,12 @@ const char kInstruction[] =
     "point S is the intersection of the control CFC and VFC curves. Unless otherwise noted, "
     "changes are with respect to this control state.";
 
+// Where the test figure's picture area lies, in pixels.
+QRect test1Geometry()
+{
+    return twips(5160, 720, 6975, 4935);
+}
+
 void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
                 QPalette::ColorRole textRole, const QColor &text)
 {
@@ -56,6 +62,13 @@ WindowSettings Test::windowSettings() const
             kBasicsMenu};
 }
 
+void Test::prepare()
+{
+    prepareGlyphs(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
+    prepareGlyphs(fontFor(Face::MsSansSerif, pointsToPixels(8.25), true));
+    PictureArea::prepare(*findFigure(QStringLiteral("test1")), test1Geometry().size());
+}
+
 void Test::buildControls(QWidget *client)
 {
     const QFont font = fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
@@ -72,7 +85,7 @@ void Test::buildControls(QWidget *client)
 
     m_test1 = new PictureArea(client);
     m_test1->setObjectName(QStringLiteral("test1"));
-    m_test1->setGeometry(twips(5160, 720, 6975, 4935));
+    m_test1->setGeometry(test1Geometry());
     m_test1->setBackground(systemColour(SystemColour::TitleBarText));
     m_test1->setFigure(findFigure(QStringLiteral("test1")));
 

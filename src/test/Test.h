@@ -23,6 +23,9 @@ public:
     // Page-level: kept while the window is closed and reopened.
     qint16 slotCounter() const { return m_slotCounter; }
 
+    // Readies, out of sight, the fonts and the figure the page will show first.
+    static void prepare();
+
     void cmdStart_Click();
     void cmdNext_Click();
     void cmdReset_Click();
