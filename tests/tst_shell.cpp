@@ -243,6 +243,11 @@ void TestShell::menuBars()
     m_program->showPage(page);
     auto *bar = windowOf(*m_program, page)->findChild<QMenuBar *>();
     QVERIFY(bar);
+    // A standard bar in the system colours, whatever the page's own background.
+    const QImage shot = bar->grab().toImage();
+    const QColor system = QGuiApplication::palette().color(QPalette::Window);
+    QCOMPARE(shot.pixelColor(shot.width() - 3, shot.height() / 2), system);
+    QVERIFY(bar->palette().color(QPalette::ButtonText) != bar->palette().color(QPalette::Window));
     const QList<QAction *> actions = bar->actions();
     QCOMPARE(actions.size(), entries.size());
     for (int i = 0; i < actions.size(); ++i) {

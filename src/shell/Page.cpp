@@ -123,7 +123,14 @@ void Page::load()
         // The bar belongs to the window on every platform, as the pages were designed.
         bar->setNativeMenuBar(false);
         // A standard bar in the system colours, not in the page's own background.
-        bar->setPalette(QGuiApplication::palette());
+        // Each role is set on its own so that the window's palette, set below, does not
+        // pass down to the bar.
+        QPalette barPalette = bar->palette();
+        const QPalette system = QGuiApplication::palette();
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText,
+                                         QPalette::Button, QPalette::ButtonText})
+            barPalette.setBrush(role, system.brush(role));
+        bar->setPalette(barPalette);
         bar->setAutoFillBackground(true);
         for (const MenuEntry &entry : settings.menu) {
             auto *action = new QAction(QString::fromLatin1(entry.caption), main);
