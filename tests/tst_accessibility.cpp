@@ -112,6 +112,7 @@ private slots:
     void focusIsVisible_data();
     void focusIsVisible();
     void buttonFocusVisibleWithoutTab();
+    void listFocusShowsOverSelectedFirstRow();
     void menuEntryMarkedByKeyboard();
 
 private:
@@ -791,6 +792,26 @@ void TestAccessibility::focusIsVisible()
     QVERIFY(widget->hasFocus());
     const QImage with = widget->grab().toImage();
     QVERIFY(without != with);
+}
+
+void TestAccessibility::listFocusShowsOverSelectedFirstRow()
+{
+    // The selected heading row fills the top of the list; the focus mark is drawn over
+    // it, so that at any scale the mark stays whole.
+    QVERIFY(open(PageId::CardiacFunctionCurves));
+    auto *list = find<QListWidget>(PageId::CardiacFunctionCurves, "basicList1");
+    clickRow(list, 0);
+    list->setFocus();
+    QVERIFY(list->hasFocus());
+    const QImage image = list->viewport()->grab().toImage();
+    const QColor mark = list->palette().color(QPalette::Text);
+    const QColor highlight =
+        image.pixelColor(image.width() - 5, list->visualItemRect(list->item(0)).center().y());
+    QVERIFY(highlight != mark);
+    int marked = 0;
+    for (int x = 0; x < image.width(); ++x)
+        marked += image.pixelColor(x, 0) == mark;
+    QVERIFY2(marked > image.width() / 4, qPrintable(QString::number(marked)));
 }
 
 void TestAccessibility::buttonFocusVisibleWithoutTab()

@@ -42,13 +42,18 @@ void ListBox::appendRow(const QString &text)
 
 bool ListBox::event(QEvent *event)
 {
-    // The frame is painted here, outside the viewport's own paint events.
     const bool handled = QListWidget::event(event);
-    if (event->type() == QEvent::Paint && hasFocus())
-        paintFocusFrame(this, palette().color(QPalette::Text));
-    else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-        update();
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        viewport()->update();
     return handled;
+}
+
+void ListBox::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    // Drawn over the rows, so that a selected first or last row cannot hide it.
+    if (hasFocus())
+        paintFocusFrame(viewport(), palette().color(QPalette::Text));
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)
