@@ -6,10 +6,10 @@
 
 namespace fc {
 
-const ConceptPageSpec &cardiacPageSpec()
+const ConceptPageTable &cardiacPageTable()
 {
     using A = Action;
-    static const ConceptPageSpec spec{
+    static const ConceptPageTable table{
         {"CardiacFunctionCurves", "Loop Basics", QColor(0, 0, 255), twipsSize(13230, 10860),
          WindowPlacement::Maximized, kBasicsMenu},
         true,
@@ -36,11 +36,11 @@ const ConceptPageSpec &cardiacPageSpec()
             {" Why does CO not increase at large CVP?", {{A::Box}}, texts::kCfcLargeCvp},
         },
     };
-    return spec;
+    return table;
 }
 
 CardiacFunctionCurves::CardiacFunctionCurves(Program &program)
-    : ConceptPage(program, PageId::CardiacFunctionCurves, cardiacPageSpec())
+    : ConceptPage(program, PageId::CardiacFunctionCurves, cardiacPageTable())
 {
 }
 

@@ -4,7 +4,7 @@
 
 namespace fc {
 
-const ConceptPageSpec &cardiacPageSpec();
+const ConceptPageTable &cardiacPageTable();
 
 class CardiacFunctionCurves : public ConceptPage {
     Q_OBJECT

@@ -34,25 +34,25 @@ void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColo
 
 }  // namespace
 
-ConceptPage::ConceptPage(Program &program, PageId id, const ConceptPageSpec &spec)
-    : Page(program, id), m_spec(spec)
+ConceptPage::ConceptPage(Program &program, PageId id, const ConceptPageTable &table)
+    : Page(program, id), m_table(table)
 {
 }
 
 WindowSettings ConceptPage::windowSettings() const
 {
-    return m_spec.window;
+    return m_table.window;
 }
 
 void ConceptPage::buildControls(QWidget *client)
 {
     const QFont font = fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
-    if (m_spec.fontOnWindow)
+    if (m_table.fontOnWindow)
         client->setFont(font);
 
     m_hint = new QLabel(QStringLiteral("Click on topic to see related text"), client);
     m_hint->setObjectName(QStringLiteral("Label3"));
-    m_hint->setGeometry(m_spec.hint);
+    m_hint->setGeometry(m_table.hint);
     m_hint->setFont(font);
     m_hint->setAlignment(Qt::AlignCenter);
     m_hint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -61,7 +61,7 @@ void ConceptPage::buildControls(QWidget *client)
 
     m_list = new ListBox(client);
     m_list->setObjectName(QStringLiteral("basicList1"));
-    m_list->setGeometry(m_spec.list);
+    m_list->setGeometry(m_table.list);
     m_list->setFont(font);
     // The hint above the list says what the list is for.
     m_list->setAccessibleName(m_hint->text());
@@ -72,7 +72,7 @@ void ConceptPage::buildControls(QWidget *client)
     m_answers = new TextBox(client);
     m_answers->setObjectName(QStringLiteral("BasicAnswers1"));
     m_answers->setAccessibleName(QStringLiteral("Answer"));
-    m_answers->setGeometry(m_spec.answers);
+    m_answers->setGeometry(m_table.answers);
     m_answers->setFont(font);
     m_answers->setReadOnly(true);
     m_answers->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -88,42 +88,42 @@ void ConceptPage::buildControls(QWidget *client)
 
     // Containers before their overlays; overlays listed top first, so each later one
     // goes under those already placed.
-    for (const AreaSpec &spec : m_spec.areas) {
-        QWidget *parent = spec.container ? m_areas.at(QLatin1String(spec.container)) : client;
+    for (const AreaLayout &layout : m_table.areas) {
+        QWidget *parent = layout.container ? m_areas.at(QLatin1String(layout.container)) : client;
         auto *area = new PictureArea(parent);
-        area->setObjectName(QLatin1String(spec.name));
-        area->setGeometry(spec.geometry);
-        area->setBackground(spec.background == AreaBackground::White
+        area->setObjectName(QLatin1String(layout.name));
+        area->setGeometry(layout.geometry);
+        area->setBackground(layout.background == AreaBackground::White
                                 ? QColor(Qt::white)
                                 : systemColour(SystemColour::TitleBarText));
-        if (spec.figure)
-            area->setFigure(findFigure(QLatin1String(spec.figure)));
-        if (spec.container)
+        if (layout.figure)
+            area->setFigure(findFigure(QLatin1String(layout.figure)));
+        if (layout.container)
             area->lower();
-        m_areas[QLatin1String(spec.name)] = area;
+        m_areas[QLatin1String(layout.name)] = area;
     }
     // An overlay covers its whole container, as the picture area keeps it on every
     // resize; placed so now, it does not move when a hidden container is first shown.
-    for (const AreaSpec &spec : m_spec.areas) {
-        if (!spec.container)
+    for (const AreaLayout &layout : m_table.areas) {
+        if (!layout.container)
             continue;
-        PictureArea *container = m_areas.at(QLatin1String(spec.container));
-        m_areas.at(QLatin1String(spec.name))->setGeometry(container->rect());
+        PictureArea *container = m_areas.at(QLatin1String(layout.container));
+        m_areas.at(QLatin1String(layout.name))->setGeometry(container->rect());
     }
 
     QWidget::setTabOrder(m_list, m_answers);
     m_list->setFocus();
 }
 
-void ConceptPage::prepare(const ConceptPageSpec &spec)
+void ConceptPage::prepare(const ConceptPageTable &table)
 {
     prepareGlyphs(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
-    for (const AreaSpec &area : spec.areas) {
+    for (const AreaLayout &area : table.areas) {
         if (!area.figure)
             continue;
         // An overlay is shown at its container's size.
         QSize size = area.geometry.size();
-        for (const AreaSpec &container : spec.areas) {
+        for (const AreaLayout &container : table.areas) {
             if (area.container && container.name == std::string_view(area.container))
                 size = container.geometry.size();
         }
@@ -141,18 +141,18 @@ void ConceptPage::controlsDestroyed()
 
 void ConceptPage::Form_Load()
 {
-    for (const Action &action : m_spec.startup)
+    for (const Action &action : m_table.startup)
         apply(action);
-    for (const TopicRow &row : m_spec.topics)
+    for (const TopicRow &row : m_table.topics)
         m_list->appendRow(QString::fromLatin1(row.text));
 }
 
 void ConceptPage::basicList1_Click()
 {
     const int index = m_list->selectedRow();
-    if (index < 0 || index >= int(m_spec.topics.size()))
+    if (index < 0 || index >= int(m_table.topics.size()))
         return;
-    const TopicRow &row = m_spec.topics[std::size_t(index)];
+    const TopicRow &row = m_table.topics[std::size_t(index)];
     // A spacer row has no actions, and the heading never touches the answer box;
     // only a topic row's answer replaces the text.
     for (const Action &action : row.actions)

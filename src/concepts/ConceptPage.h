@@ -33,7 +33,7 @@ enum class AreaBackground { White, TitleBarText };
 
 // A picture area on the page (container nullptr) or an overlay inside another.
 // Overlays of one container are listed top of the stack first.
-struct AreaSpec {
+struct AreaLayout {
     const char *name;
     const char *container;
     QRect geometry;  // pixels, relative to the container
@@ -41,13 +41,13 @@ struct AreaSpec {
     const char *figure;  // nullptr: a frame for overlays only
 };
 
-struct ConceptPageSpec {
+struct ConceptPageTable {
     WindowSettings window;
     bool fontOnWindow;  // the page font is set on the window, else on the three controls
     QRect hint;
     QRect list;
     QRect answers;
-    std::vector<AreaSpec> areas;
+    std::vector<AreaLayout> areas;
     std::vector<Action> startup;  // figure assignments of the load step
     std::vector<TopicRow> topics;
 };
@@ -57,12 +57,12 @@ struct ConceptPageSpec {
 class ConceptPage : public Page {
     Q_OBJECT
 public:
-    ConceptPage(Program &program, PageId id, const ConceptPageSpec &spec);
+    ConceptPage(Program &program, PageId id, const ConceptPageTable &table);
 
-    const ConceptPageSpec &spec() const { return m_spec; }
+    const ConceptPageTable &table() const { return m_table; }
 
-    // Readies, out of sight, the fonts and figures a page of `spec` will show first.
-    static void prepare(const ConceptPageSpec &spec);
+    // Readies, out of sight, the fonts and figures a page of `table` will show first.
+    static void prepare(const ConceptPageTable &table);
 
     void basicList1_Click();
     void BasicAnswers1_Click();
@@ -77,7 +77,7 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void apply(const Action &action);
 
-    const ConceptPageSpec &m_spec;
+    const ConceptPageTable &m_table;
     QLabel *m_hint = nullptr;
     ListBox *m_list = nullptr;
     TextBox *m_answers = nullptr;

@@ -6,12 +6,12 @@
 
 namespace fc {
 
-const ConceptPageSpec &interactionsPageSpec()
+const ConceptPageTable &interactionsPageTable()
 {
     using A = Action;
     const QRect overlay = twips(0, 0, 7815, 5535);
     const auto t = AreaBackground::TitleBarText;
-    static const ConceptPageSpec spec{
+    static const ConceptPageTable table{
         {"Interactions", "Form1", QColor(0, 0, 255), twipsSize(13755, 9000),
          WindowPlacement::Maximized, kInteractionsMenu},
         false,
@@ -70,11 +70,11 @@ const ConceptPageSpec &interactionsPageSpec()
              texts::kHeartFailure},
         },
     };
-    return spec;
+    return table;
 }
 
 Interactions::Interactions(Program &program)
-    : ConceptPage(program, PageId::Interactions, interactionsPageSpec())
+    : ConceptPage(program, PageId::Interactions, interactionsPageTable())
 {
 }
 

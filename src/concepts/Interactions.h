@@ -4,7 +4,7 @@
 
 namespace fc {
 
-const ConceptPageSpec &interactionsPageSpec();
+const ConceptPageTable &interactionsPageTable();
 
 class Interactions : public ConceptPage {
     Q_OBJECT

@@ -6,10 +6,10 @@
 
 namespace fc {
 
-const ConceptPageSpec &vascularPageSpec()
+const ConceptPageTable &vascularPageTable()
 {
     using A = Action;
-    static const ConceptPageSpec spec{
+    static const ConceptPageTable table{
         {"VascularFunctionCurves", "Form1", QColor(0, 0, 255), twipsSize(13320, 10500),
          WindowPlacement::Maximized, kVascularMenu},
         false,
@@ -42,11 +42,11 @@ const ConceptPageSpec &vascularPageSpec()
              texts::kVfcRelationships},
         },
     };
-    return spec;
+    return table;
 }
 
 VascularFunctionCurves::VascularFunctionCurves(Program &program)
-    : ConceptPage(program, PageId::VascularFunctionCurves, vascularPageSpec())
+    : ConceptPage(program, PageId::VascularFunctionCurves, vascularPageTable())
 {
 }
 

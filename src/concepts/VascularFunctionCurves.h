@@ -4,7 +4,7 @@
 
 namespace fc {
 
-const ConceptPageSpec &vascularPageSpec();
+const ConceptPageTable &vascularPageTable();
 
 class VascularFunctionCurves : public ConceptPage {
     Q_OBJECT

@@ -209,7 +209,7 @@ struct TextPiece {
     const TextStyle *style;
 };
 
-struct ArrowSpec {
+struct ArrowPlacement {
     P tail;
     P tip;
 };
@@ -230,10 +230,10 @@ struct InitialChanges {
     QStringList lessCoNote;
     P lessCoNoteAt;
     P afterReflexesNoteAt;
-    std::optional<ArrowSpec> afterReflexesArrow;
+    std::optional<ArrowPlacement> afterReflexesArrow;
     QStringList sympatheticLastLines;
     P baroreceptorNoteAt;
-    ArrowSpec baroreceptorArrow;
+    ArrowPlacement baroreceptorArrow;
     std::optional<std::array<P, 3>> extraCurvedArrow;  // tail, through, tip
     const char *description;
 };
@@ -363,7 +363,7 @@ Figure makeBloodLoss()
         {"2. Less CO ", "causes less ", "arterial BP"},
         {-3.74, 2.84},
         {-3.54, 5.84},
-        ArrowSpec{{-0.82, 5.66}, {-0.28, 4.34}},
+        ArrowPlacement{{-0.82, 5.66}, {-0.28, 4.34}},
         {"resulting in a shift of VFC to the ", "right and a smaller slope"},
         {-3.54, 9.84},
         {{1.46, 9.59}, {2.03, 9.00}},

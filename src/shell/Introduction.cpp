@@ -13,13 +13,13 @@ namespace {
 
 const QColor kBlue{0, 0, 255};
 
-struct LabelSpec {
+struct LabelPlacement {
     const char *name;
     QRect geometry;
     double points;
 };
 
-constexpr LabelSpec kLabels[] = {
+constexpr LabelPlacement kLabels[] = {
     {"Label1", twips(3360, 3960, 7815, 615), 13.5},
     {"Label2", twips(2880, 4800, 10095, 615), 13.5},
     {"Label3", twips(3720, 5640, 5415, 855), 12},
@@ -40,13 +40,13 @@ void Introduction::buildControls(QWidget *client)
     client->setFont(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
     QLabel *labels[3];
     for (int i = 0; i < 3; ++i) {
-        const LabelSpec &spec = kLabels[i];
+        const LabelPlacement &placement = kLabels[i];
         auto *label = new QLabel(client);
-        label->setObjectName(QLatin1String(spec.name));
+        label->setObjectName(QLatin1String(placement.name));
         // Placeholder captions as designed; the load step replaces them.
-        label->setText(QLatin1String(spec.name));
-        label->setGeometry(spec.geometry);
-        label->setFont(fontFor(Face::MsSansSerif, pointsToPixels(spec.points), true));
+        label->setText(QLatin1String(placement.name));
+        label->setGeometry(placement.geometry);
+        label->setFont(fontFor(Face::MsSansSerif, pointsToPixels(placement.points), true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         QPalette palette = label->palette();

@@ -36,9 +36,9 @@ std::unique_ptr<Page> createPage(Program &program, PageId id)
 // instructions share the concept pages' font.
 using Preparation = void (*)();
 const Preparation kPreparations[] = {
-    [] { ConceptPage::prepare(cardiacPageSpec()); },
-    [] { ConceptPage::prepare(vascularPageSpec()); },
-    [] { ConceptPage::prepare(interactionsPageSpec()); },
+    [] { ConceptPage::prepare(cardiacPageTable()); },
+    [] { ConceptPage::prepare(vascularPageTable()); },
+    [] { ConceptPage::prepare(interactionsPageTable()); },
     &Test::prepare,
     &Glossary::prepare,
 };
