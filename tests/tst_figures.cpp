@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <numbers>
 
 using namespace fc;
 
@@ -152,6 +153,8 @@ private slots:
     void guides_data();
     void guides();
     void equalPressureLine();
+    void roundDots_data();
+    void roundDots();
 
     void regionNumbers_data();
     void regionNumbers();
@@ -668,6 +671,50 @@ void TestFigures::equalPressureLine()
     const QPointF square = dots[30];
     QVERIFY(closeTo(pixelAt(image, figure, square), colour::black, 90));
     QVERIFY(closeTo(pixelAt(image, figure, square + QPointF(0, -3)), colour::paleYellow, 60));
+}
+
+void TestFigures::roundDots_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addRow("natural") << 1.0;
+    QTest::addRow("page") << 0.6;
+    QTest::addRow("double") << 2.0;
+}
+
+void TestFigures::roundDots()
+{
+    // A round dot covers the area of its circle, as wide as it is tall, at any scale.
+    QFETCH(double, scale);
+    const double size = 20;
+    Figure figure{QStringLiteral("dot"), QRectF(0, 0, 40, 40), {}, {}};
+    figure.elements.push_back(DotRowElement{{20, 20}, {20, 20}, size, 8, colour::black});
+    QImage image(QSize(40, 40) * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        paintFigure(painter, figure);
+    }
+    double ink = 0;
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double covered = 1 - image.pixelColor(x, y).redF();
+            ink += covered;
+            if (covered > 0.5) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    const double radius = size / 2 * scale;
+    const double circle = std::numbers::pi * radius * radius;
+    QVERIFY2(std::abs(ink - circle) < 0.02 * circle,
+             qPrintable(QStringLiteral("ink %1, circle %2").arg(ink).arg(circle)));
+    QCOMPARE(right - left, bottom - top);
+    QVERIFY(std::abs((right - left + 1) - 2 * radius) <= 1.5);
 }
 
 void TestFigures::regionNumbers_data()
