@@ -12,9 +12,12 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 using namespace fc;
+
+Q_DECLARE_METATYPE(fc::TextElement)
 
 namespace {
 
@@ -155,6 +158,8 @@ private slots:
     void equalPressureLine();
     void roundDots_data();
     void roundDots();
+    void textsDrawnAsText_data();
+    void textsDrawnAsText();
 
     void regionNumbers_data();
     void regionNumbers();
@@ -715,6 +720,56 @@ void TestFigures::roundDots()
              qPrintable(QStringLiteral("ink %1, circle %2").arg(ink).arg(circle)));
     QCOMPARE(right - left, bottom - top);
     QVERIFY(std::abs((right - left + 1) - 2 * radius) <= 1.5);
+}
+
+void TestFigures::textsDrawnAsText_data()
+{
+    QTest::addColumn<TextElement>("text");
+    QTest::addColumn<double>("scale");
+    const TextElement ticks{QStringLiteral("-4    -2    0    2"), {10, 60}, Face::TimesNewRoman,
+                            24, true};
+    const TextElement title{QStringLiteral("CVP (mmHg)"), {40, 150}, Face::ArialBlack, 27,
+                            false, false, colour::black, 90};
+    const TextElement region{QStringLiteral("\u2776 \u278D"), {20, 110}, Face::Symbols, 30};
+    const TextElement note{QStringLiteral("Moderate"), {100, 40}, Face::Arial, 19, false, true,
+                           colour::red};
+    for (double scale : {1.0, 0.6, 2.0}) {
+        const QByteArray at = QByteArray::number(scale);
+        QTest::addRow("tick labels x%s", at.constData()) << ticks << scale;
+        QTest::addRow("rotated title x%s", at.constData()) << title << scale;
+        QTest::addRow("region numbers x%s", at.constData()) << region << scale;
+        QTest::addRow("italic note x%s", at.constData()) << note << scale;
+    }
+}
+
+void TestFigures::textsDrawnAsText()
+{
+    // Figures keep their texts shaped between paints; what they draw is what drawing
+    // the text afresh at its baseline would give, spaces, fallback fonts and all.
+    QFETCH(TextElement, text);
+    QFETCH(double, scale);
+    Figure figure{QStringLiteral("text"), QRectF(0, 0, 260, 160), {}, {}};
+    figure.elements.push_back(text);
+    const auto paint = [&](const std::function<void(QPainter &)> &draw) {
+        QImage image((figure.canvas.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(scale, scale);
+        draw(painter);
+        return image;
+    };
+    const QImage drawn = paint([&](QPainter &p) { paintFigure(p, figure); });
+    const QImage expected = paint([&](QPainter &p) {
+        p.setFont(fontFor(text.face, text.height, text.bold, text.italic));
+        p.setPen(text.colour);
+        p.translate(text.baseline);
+        p.rotate(-text.rotation);
+        p.drawText(QPointF(0, 0), text.text);
+    });
+    QVERIFY(drawn != paint([](QPainter &) {}));
+    QCOMPARE(drawn, expected);
 }
 
 void TestFigures::regionNumbers_data()

@@ -5,10 +5,13 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <tuple>
 
 namespace fc {
 
@@ -17,6 +20,25 @@ namespace {
 QPen penFor(const Pen &pen)
 {
     return QPen(pen.colour, pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// Figures repaint the same few texts over and over: each is shaped once into glyph
+// runs, with its baseline at y = 0, and then only drawn.
+const QList<QGlyphRun> &shaped(const TextElement &e)
+{
+    using Key = std::tuple<QString, Face, double, bool, bool>;
+    static std::map<Key, QList<QGlyphRun>> cache;
+    const Key key{e.text, e.face, e.height, e.bold, e.italic};
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        QTextLayout layout(e.text, fontFor(e.face, e.height, e.bold, e.italic));
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        line.setPosition(QPointF(0, -line.ascent()));
+        found = cache.emplace(key, layout.glyphRuns()).first;
+    }
+    return found->second;
 }
 
 class ElementPainter {
@@ -99,12 +121,12 @@ public:
     void operator()(const TextElement &e) const
     {
         p.save();
-        p.setFont(fontFor(e.face, e.height, e.bold, e.italic));
         p.setPen(e.colour);
         p.translate(e.baseline);
         if (e.rotation != 0)
             p.rotate(-e.rotation);  // counter-clockwise on screen
-        p.drawText(QPointF(0, 0), e.text);
+        for (const QGlyphRun &run : shaped(e))
+            p.drawGlyphRun(QPointF(0, 0), run);
         p.restore();
     }
 
