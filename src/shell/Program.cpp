@@ -30,9 +30,9 @@ std::unique_ptr<Page> createPage(Program &program, PageId id)
     return nullptr;
 }
 
-// Resolving fonts and rasterizing glyphs is most of the cost of a page's first
-// opening. Done once in idle time after the welcome page is up, it makes a first
-// opening as quick as a later one. The welcome page is on screen already, and the
+// Resolving fonts and rasterizing glyphs is most of the work of a page's first
+// opening. Done once in idle time after the welcome page is up, it is off the path
+// of a student's first click. The welcome page is on screen already, and the
 // instructions share the concept pages' font.
 using Preparation = void (*)();
 const Preparation kPreparations[] = {
