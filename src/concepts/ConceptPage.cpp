@@ -32,6 +32,12 @@ void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColo
     widget->setPalette(palette);
 }
 
+// The hint, the list and the answer box share one font.
+QFont pageFont()
+{
+    return fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
+}
+
 }  // namespace
 
 ConceptPage::ConceptPage(Program &program, PageId id, const ConceptPageTable &table)
@@ -46,7 +52,7 @@ WindowSettings ConceptPage::windowSettings() const
 
 void ConceptPage::buildControls(QWidget *client)
 {
-    const QFont font = fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
+    const QFont font = pageFont();
     if (m_table.fontOnWindow)
         client->setFont(font);
 
@@ -117,7 +123,7 @@ void ConceptPage::buildControls(QWidget *client)
 
 void ConceptPage::prepare(const ConceptPageTable &table)
 {
-    prepareGlyphs(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
+    prepareGlyphs(pageFont());
     for (const AreaLayout &area : table.areas) {
         if (!area.figure)
             continue;

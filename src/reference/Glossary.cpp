@@ -58,6 +58,15 @@ const std::array<const char *, 45> kGlossaryLines = {
     "VFC..........................  Vascular Function Curve: Relates venous return to CVP or RAP",
     "                                   Also called the Venous Return Curve and Venous Pressure Curve",};
 
+namespace {
+
+QFont glossaryFont()
+{
+    return fontFor(Face::Arial, pointsToPixels(9.75), true);
+}
+
+}  // namespace
+
 Glossary::Glossary(Program &program) : Page(program, PageId::Glossary) {}
 
 WindowSettings Glossary::windowSettings() const
@@ -68,14 +77,14 @@ WindowSettings Glossary::windowSettings() const
 
 void Glossary::prepare()
 {
-    prepareGlyphs(fontFor(Face::Arial, pointsToPixels(9.75), true));
+    prepareGlyphs(glossaryFont());
 }
 
 void Glossary::buildControls(QWidget *client)
 {
     auto *layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_text = new DrawnText(kGlossaryLines, fontFor(Face::Arial, pointsToPixels(9.75), true),
+    m_text = new DrawnText(kGlossaryLines, glossaryFont(),
                            systemColour(SystemColour::ButtonText), client);
     m_text->setObjectName(QStringLiteral("text"));
     m_text->setAccessibleName(QStringLiteral("Abbreviations, definitions and formulas"));

@@ -52,6 +52,17 @@ Label *makeLabel(const char *name, const QRect &geometry, QWidget *client)
     return label;
 }
 
+QFont pageFont()
+{
+    return fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
+}
+
+// The instruction above the figure is set smaller than the rest of the page.
+QFont instructionFont()
+{
+    return fontFor(Face::MsSansSerif, pointsToPixels(8.25), true);
+}
+
 }  // namespace
 
 Test::Test(Program &program) : Page(program, PageId::Test) {}
@@ -64,14 +75,14 @@ WindowSettings Test::windowSettings() const
 
 void Test::prepare()
 {
-    prepareGlyphs(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
-    prepareGlyphs(fontFor(Face::MsSansSerif, pointsToPixels(8.25), true));
+    prepareGlyphs(pageFont());
+    prepareGlyphs(instructionFont());
     PictureArea::prepare(*findFigure(QStringLiteral("test1")), test1Geometry().size());
 }
 
 void Test::buildControls(QWidget *client)
 {
-    const QFont font = fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
+    const QFont font = pageFont();
     client->setFont(font);
 
     // The instruction label lies under the picture area where the two overlap.
@@ -79,7 +90,7 @@ void Test::buildControls(QWidget *client)
     m_label2->setText(QLatin1String(kInstruction));
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label2->setFont(fontFor(Face::MsSansSerif, pointsToPixels(8.25), true));
+    m_label2->setFont(instructionFont());
     setColours(m_label2, QPalette::Window, kBlue, QPalette::WindowText,
                systemColour(SystemColour::HighlightText));
 
