@@ -3,7 +3,7 @@
 // stay well under 5 ms.
 
 #include "shell/Program.h"
-#include "test/Test.h"
+#include "practice/Test.h"
 
 #include <QImage>
 #include <QLabel>

@@ -6,8 +6,8 @@
 #include "figures/FigureCatalogue.h"
 #include "figures/PictureArea.h"
 #include "shell/Program.h"
-#include "test/QuestionBank.h"
-#include "test/Test.h"
+#include "practice/QuestionBank.h"
+#include "practice/Test.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -8,8 +8,8 @@
 #include "concepts/ConceptTexts.h"
 #include "figures/PictureArea.h"
 #include "shell/Program.h"
-#include "test/QuestionBank.h"
-#include "test/Test.h"
+#include "practice/QuestionBank.h"
+#include "practice/Test.h"
 
 #include <QLabel>
 #include <QListWidget>

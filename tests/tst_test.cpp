@@ -5,8 +5,8 @@
 
 #include "figures/TestFigure.h"
 #include "shell/Program.h"
-#include "test/QuestionBank.h"
-#include "test/Test.h"
+#include "practice/QuestionBank.h"
+#include "practice/Test.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

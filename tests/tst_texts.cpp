@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "concepts/ConceptTexts.h"
-#include "test/QuestionBank.h"
+#include "practice/QuestionBank.h"
 
 using namespace fc;
 

@@ -7,7 +7,7 @@
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
-#include "test/Test.h"
+#include "practice/Test.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "test/QuestionBank.h"
+#include "practice/QuestionBank.h"
 
 namespace fc {
 

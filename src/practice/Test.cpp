@@ -1,4 +1,4 @@
-#include "test/Test.h"
+#include "practice/Test.h"
 
 #include "figures/FigureCatalogue.h"
 #include "figures/Fonts.h"

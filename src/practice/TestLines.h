@@ -1,6 +1,6 @@
 #pragma once
 
-#include "test/QuestionBank.h"
+#include "practice/QuestionBank.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/Page.h"
-#include "test/TestLines.h"
+#include "practice/TestLines.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "test/TestLines.h"
+#include "practice/TestLines.h"
 
 namespace fc {
 
