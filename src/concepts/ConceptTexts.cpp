@@ -40,12 +40,13 @@ const char *const kVfcWhatIs =
     " Some texts call it the venous return curve."
     " Because over time average CO equals average venous return, a single vertical axis"
     " serves for both, and the VFC can be drawn on the same graph as the cardiac function curve (CFC)."
-    " A VFC holds for a fixed cardiac contractility: it reflects the properties of the"
-    " vasculature, whereas the CFC reflects the properties of the heart as a pump."
+    " A VFC describes the vessels: it reflects the properties of the vasculature, whereas"
+    " the CFC reflects the heart as a pump, so a change in contractility moves the"
+    " operating point along the same VFC."
     " Reading the curve from right to left, as CO rises up to point 3, CVP falls (region 2)."
     " This happens because a larger flow causes a larger pressure loss across the systemic"
     " arterioles, leaving less pressure on the venous side."
-    " In this view the heart lowers CVP by moving blood out of the veins and into the arteries."
+    " Put another way, the heart lowers CVP by moving blood out of the veins and into the arteries."
     " Each region of the curve tells something different about the circulation."
     " Choose the regions in the list on the left to learn what each of them means. ";
 
@@ -55,7 +56,7 @@ const char *const kVfcRegion1 =
     " circulation were allowed to equalize, CVP would settle at this value."
     " That pressure is the mean circulatory pressure, not to be confused with the mean arterial pressure."
     " It is set only by the blood volume and the compliance of the vessels that hold it."
-    " In the figure point 1 is where the curve meets the CVP axis, at about 7 mmHg."
+    " In the upper figure point 1 is where the curve meets the CVP axis, at about 7 mmHg."
     " Since there is no flow, arteriolar resistance plays no part in it."
     " Taking curve B in the lower figure as the control, a transfusion raises the mean"
     " circulatory pressure and moves the curve to the right (VFC-A)."
@@ -132,8 +133,8 @@ const char *const kVolume =
     " A transfusion, or a smaller compliance as with peripheral sympathetic activation of"
     " the veins, raises mcp and moves the VFC to the right, with a higher CO."
     " The figure shows both shifts: red (+V, -C) and blue (-V, +C)."
-    " Clinical examples of a reduced mcp include neurogenic shock, in which the loss of"
-    " sympathetic tone enlarges vascular capacity, major blood loss, dehydration, and a"
+    " Clinical examples of a reduced mcp include neurogenic shock (in which the loss of"
+    " sympathetic tone enlarges vascular capacity), major blood loss, dehydration, and a"
     " sudden enlargement of vascular capacity such as the removal of a large tumor.";
 
 const char *const kContractility =

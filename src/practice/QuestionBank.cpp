@@ -26,11 +26,11 @@ const std::array<Question, kQuestionCount> kQuestions = {{
      5,  // e
      "CORRECT!",
      "Correct! The operating point with the highest value of central venous pressure is point 8."
-     " CVP there is about 5 mmHg, the highest of all the points."
+     " CVP there is just under 5 mmHg, the highest of all the points."
      " CVP is an index of the input pressure to the heart: normally a rise in CVP increases"
      " stroke volume through the Frank-Starling mechanism."
      " In a failing heart, however, a raised CVP may instead reflect a reduced pumping"
-     " capacity, as blood backs up in front of a weakened ventricle."},
+     " capacity, as blood backs up behind a weakened ventricle."},
     {{{"3. As compared to the control vascular function curve, curve C indicates that",
        "a. TPR is reduced",
        "b. Blood volume is reduced",
@@ -179,7 +179,7 @@ const std::array<Question, kQuestionCount> kQuestions = {{
      " meets the old vascular function curve, which is point 2."
      " Compared with point S, point 2 has a higher cardiac output with a lower central venous"
      " pressure: the heart pumps more blood even though its filling pressure is lower,"
-     " because each beat is more forceful and the veins are emptied more completely. "},
+     " because each beat is more forceful and the ventricle is emptied more completely. "},
     {{{"13. Starting at S, what is the new operating point if sympathetic activity only to arterioles decreases",
        "a.1",
        "b. 2",
