@@ -35,12 +35,12 @@ StatusLabel::StatusLabel(QWidget *parent) : QLabel(parent)
 
 void StatusLabel::setStatus(const QString &text)
 {
-    if (text != this->text()) {
-        setText(text);  // QLabel announces the new name itself
-        return;
-    }
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    // Screen readers pass over a change of name to the name they already have, so the
+    // same text again is announced as a change from empty. Both changes come before the
+    // next paint: the empty text is never seen.
+    if (text == this->text())
+        clear();
+    setText(text);  // QLabel announces the new name itself
 }
 
 }  // namespace fc
