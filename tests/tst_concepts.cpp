@@ -3,7 +3,11 @@
 
 #include "TestSupport.h"
 
+#include "concepts/CardiacFunctionCurves.h"
 #include "concepts/ConceptTexts.h"
+#include "concepts/Interactions.h"
+#include "concepts/VascularFunctionCurves.h"
+#include "figures/FigureCatalogue.h"
 #include "figures/PictureArea.h"
 #include "shell/Program.h"
 
@@ -21,6 +25,7 @@ using namespace fc;
 using namespace fc::testing;
 
 Q_DECLARE_METATYPE(fc::PageId)
+Q_DECLARE_METATYPE(const fc::ConceptPageTable *)
 
 namespace {
 
@@ -311,6 +316,9 @@ class TestConcepts : public QObject {
 private slots:
     void init();
     void cleanup();
+
+    void tablesNameOnlyWhatExists_data();
+    void tablesNameOnlyWhatExists();
 
     void listHoldsTheRows_data();
     void listHoldsTheRows();
@@ -1107,6 +1115,38 @@ void TestConcepts::textControls()
     QCOMPARE(boxImage.pixelColor(1, boxImage.height() - 2), darkBlue);
     QCOMPARE(boxImage.pixelColor(boxImage.width() - 2, 1), darkBlue);
     QVERIFY2(hasWhite(boxImage), "answer text is not white");
+}
+
+void TestConcepts::tablesNameOnlyWhatExists_data()
+{
+    QTest::addColumn<const ConceptPageTable *>("table");
+    QTest::addRow("cardiac") << &cardiacPageTable();
+    QTest::addRow("vascular") << &vascularPageTable();
+    QTest::addRow("interactions") << &interactionsPageTable();
+}
+
+// The tables are written by hand: every area an action or an overlay names must be
+// laid out (a container before its overlays) and every figure must exist.
+void TestConcepts::tablesNameOnlyWhatExists()
+{
+    QFETCH(const ConceptPageTable *, table);
+    QSet<QString> laidOut;
+    for (const AreaLayout &area : table->areas) {
+        if (area.container)
+            QVERIFY2(laidOut.contains(QLatin1String(area.container)), area.container);
+        if (area.figure)
+            QVERIFY2(findFigure(QLatin1String(area.figure)), area.figure);
+        laidOut.insert(QLatin1String(area.name));
+    }
+    std::vector<Action> actions = table->startup;
+    for (const TopicRow &row : table->topics)
+        actions.insert(actions.end(), row.actions.begin(), row.actions.end());
+    for (const Action &action : actions) {
+        if (action.kind == Action::Box)
+            continue;
+        QVERIFY(action.area);
+        QVERIFY2(laidOut.contains(QLatin1String(action.area)), action.area);
+    }
 }
 
 QTEST_MAIN(TestConcepts)

@@ -465,7 +465,9 @@ void TestScenarioFigures::testPointsAtCrossings()
     QFETCH(QString, label);
     QFETCH(int, first);
     QFETCH(int, second);
-    const QPointF marker = testFigurePoint(label.toStdString()).centre;
+    const TestFigurePoint *point = findTestFigurePoint(label.toStdString());
+    QVERIFY2(point, qPrintable(label));
+    const QPointF marker = point->centre;
     const auto found = crossings(courseOf(Curve(first)), courseOf(Curve(second)));
     QVERIFY(!found.empty());
     const auto closer = [&](QPointF a, QPointF b) {

@@ -442,7 +442,9 @@ void TestPracticeTest::greatestAmongOfferedPoints()
     for (int line = 1; line <= 5; ++line) {
         const QString label = pointOfOption(list()->item(line)->text());
         QVERIFY2(!label.isEmpty(), qPrintable(list()->item(line)->text()));
-        const QPointF centre = testFigurePoint(label.toStdString()).centre;
+        const TestFigurePoint *point = findTestFigurePoint(label.toStdString());
+        QVERIFY2(point, qPrintable(label));
+        const QPointF centre = point->centre;
         const double value = byOutput ? centre.y() : centre.x();
         if (value > best) {
             runnerUp = best;

@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <map>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -58,6 +59,7 @@ class ConceptPage : public Page {
     Q_OBJECT
 public:
     ConceptPage(Program &program, PageId id, const ConceptPageTable &table);
+    ~ConceptPage() override;
 
     const ConceptPageTable &table() const { return m_table; }
 
@@ -68,7 +70,6 @@ public:
     void BasicAnswers1_Click();
 
 protected:
-    WindowSettings windowSettings() const override;
     void buildControls(QWidget *client) override;
     void controlsDestroyed() override;
     void Form_Load() override;
@@ -76,12 +77,14 @@ protected:
 private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void apply(const Action &action);
+    PictureArea *area(const char *name);
 
     const ConceptPageTable &m_table;
     QLabel *m_hint = nullptr;
     ListBox *m_list = nullptr;
     TextBox *m_answers = nullptr;
     std::map<QString, PictureArea *> m_areas;
+    std::unique_ptr<PictureArea> m_nowhere;
 };
 
 }  // namespace fc

@@ -27,14 +27,6 @@ const TestFigureCurves &testFigureCurves()
     return kCurves;
 }
 
-const TestFigurePoint &testFigurePoint(std::string_view label)
-{
-    const auto it = std::find_if(kTestFigurePoints.begin(), kTestFigurePoints.end(),
-                                 [label](const TestFigurePoint &p) { return p.label == label; });
-    Q_ASSERT(it != kTestFigurePoints.end());
-    return *it;
-}
-
 namespace {
 
 constexpr double kDashLength = 32;
@@ -98,14 +90,18 @@ Figure makeTest1()
         .text("Control", {-3.33, 7.69}, arial21)
         .text("D", {-3.13, 5.28}, arial27);
 
-    for (const char *label : {"1", "4", "6", "3", "5", "8"}) {
-        const TestFigurePoint &p = testFigurePoint(label);
+    static constexpr const TestFigurePoint *kPlainPoints[] = {
+        &testFigurePoint("1"), &testFigurePoint("4"), &testFigurePoint("6"),
+        &testFigurePoint("3"), &testFigurePoint("5"), &testFigurePoint("8"),
+    };
+    for (const TestFigurePoint *point : kPlainPoints) {
+        const TestFigurePoint &p = *point;
         b.numberedMarker(p.centre, colour::white).text(labelOf(p), p.labelBaseline, arial21);
     }
     b.text("S", testFigurePoint("S").labelBaseline, arial21);
     b.cvpTitle(CvpTitle::Left);
 
-    b.describe(
+    b.describe(QStringLiteral("Practice test figure"),
         "The practice test's figure: three cardiac function curves and three vascular "
         "function curves on one graph. The cardiac curves are the dashed control curve, A "
         "in red (higher, levelling off near 11.4 l/min) and B in blue (lower, levelling "

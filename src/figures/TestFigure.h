@@ -48,7 +48,24 @@ inline constexpr std::array<TestFigurePoint, 9> kTestFigurePoints{{
     {"S", {2.13, 5.03}, {1.95, 4.78}},
 }};
 
-// The point with `label`; the label must be one of kTestFigurePoints.
-const TestFigurePoint &testFigurePoint(std::string_view label);
+// The point with `label`, or nullptr.
+constexpr const TestFigurePoint *findTestFigurePoint(std::string_view label)
+{
+    for (const TestFigurePoint &point : kTestFigurePoints) {
+        if (point.label == label)
+            return &point;
+    }
+    return nullptr;
+}
+
+// The point with `label`, checked when the program is compiled: an unknown label does
+// not compile.
+consteval const TestFigurePoint &testFigurePoint(std::string_view label)
+{
+    const TestFigurePoint *point = findTestFigurePoint(label);
+    if (!point)
+        throw "unknown point of the test figure";
+    return *point;
+}
 
 }  // namespace fc
