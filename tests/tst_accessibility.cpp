@@ -18,6 +18,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace fc;
@@ -112,6 +114,8 @@ private slots:
     void focusIsVisible_data();
     void focusIsVisible();
     void buttonFocusVisibleWithoutTab();
+    void buttonFocusMarkStandsOut_data();
+    void buttonFocusMarkStandsOut();
     void listFocusShowsOverSelectedFirstRow();
     void menuEntryMarkedByKeyboard();
 
@@ -792,6 +796,61 @@ void TestAccessibility::focusIsVisible()
     QVERIFY(widget->hasFocus());
     const QImage with = widget->grab().toImage();
     QVERIFY(without != with);
+}
+
+namespace {
+
+double luminance(QColor c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+void TestAccessibility::buttonFocusMarkStandsOut_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addRow("Start") << QStringLiteral("cmdStart");
+    QTest::addRow("Next") << QStringLiteral("cmdNext");
+    QTest::addRow("Reset") << QStringLiteral("cmdReset");
+}
+
+// What the focus adds to a button must stand out from its face by at least 3:1.
+void TestAccessibility::buttonFocusMarkStandsOut()
+{
+    QFETCH(QString, button);
+    QVERIFY(open(PageId::Test));
+    auto *widget = find<QPushButton>(PageId::Test, qPrintable(button));
+    QVERIFY(widget);
+    const QColor face = widget->palette().color(QPalette::Button);
+    widget->clearFocus();
+    const QImage without = widget->grab().toImage();
+    widget->setFocus();
+    QVERIFY(widget->hasFocus());
+    const QImage with = widget->grab().toImage();
+    int markPixels = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) == without.pixel(x, y))
+                continue;
+            ++markPixels;
+            const QColor mark = with.pixelColor(x, y);
+            QVERIFY2(contrast(mark, face) >= 3.0,
+                     qPrintable(QStringLiteral("%1 at (%2, %3) on %4")
+                                    .arg(mark.name()).arg(x).arg(y).arg(face.name())));
+        }
+    }
+    QVERIFY(markPixels > 20);
 }
 
 void TestAccessibility::listFocusShowsOverSelectedFirstRow()

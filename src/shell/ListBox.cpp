@@ -1,6 +1,6 @@
 #include "shell/ListBox.h"
 
-#include "shell/FocusFrame.h"
+#include "shell/PageStyle.h"
 
 #include <QKeyEvent>
 

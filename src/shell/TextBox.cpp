@@ -1,6 +1,6 @@
 #include "shell/TextBox.h"
 
-#include "shell/FocusFrame.h"
+#include "shell/PageStyle.h"
 
 #include <QEvent>
 

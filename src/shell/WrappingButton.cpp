@@ -1,8 +1,9 @@
 #include "shell/WrappingButton.h"
 
+#include "shell/PageStyle.h"
+
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace fc {
@@ -23,7 +24,8 @@ void WrappingButton::paintEvent(QPaintEvent *)
     // A flat face in exactly the button's colour with a raised edge: styles that
     // shade the face would wash out the green and yellow that tell the buttons apart.
     QPainter painter(this);
-    const QBrush face(palette().color(QPalette::Button));
+    const QColor faceColour = palette().color(QPalette::Button);
+    const QBrush face(faceColour);
     qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
 
     QRect textRect = rect().adjusted(4, 3, -4, -3);
@@ -34,13 +36,12 @@ void WrappingButton::paintEvent(QPaintEvent *)
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
 
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        // Some styles draw the mark only after a Tab; the focus must always be seen.
-        focus.state |= QStyle::State_KeyboardFocusChange;
-        focus.rect = painter.boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, text())
-                         .adjusted(-2, -1, 2, 1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        // In black or white, whichever the face shows best: the style's own mark takes
+        // a colour near the green of Start and vanishes on it.
+        const QRect around =
+            painter.boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, text())
+                .adjusted(-2, -1, 2, 1);
+        paintFocusMark(painter, around, focusColourOn(faceColour));
     }
 }
 
