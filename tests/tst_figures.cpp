@@ -691,7 +691,7 @@ void TestFigures::roundDots()
     // A round dot covers the area of its circle, as wide as it is tall, at any scale.
     QFETCH(double, scale);
     const double size = 20;
-    Figure figure{QStringLiteral("dot"), QRectF(0, 0, 40, 40), {}, {}};
+    Figure figure{QStringLiteral("dot"), QRectF(0, 0, 40, 40), {}, {}, {}};
     figure.elements.push_back(DotRowElement{{20, 20}, {20, 20}, size, 8, colour::black});
     QImage image(QSize(40, 40) * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
@@ -748,7 +748,7 @@ void TestFigures::textsDrawnAsText()
     // the text afresh at its baseline would give, spaces, fallback fonts and all.
     QFETCH(TextElement, text);
     QFETCH(double, scale);
-    Figure figure{QStringLiteral("text"), QRectF(0, 0, 260, 160), {}, {}};
+    Figure figure{QStringLiteral("text"), QRectF(0, 0, 260, 160), {}, {}, {}};
     figure.elements.push_back(text);
     const auto paint = [&](const std::function<void(QPainter &)> &draw) {
         QImage image((figure.canvas.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);

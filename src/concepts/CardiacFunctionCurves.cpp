@@ -2,6 +2,7 @@
 
 #include "concepts/ConceptTexts.h"
 #include "shell/Menus.h"
+#include "shell/PageStyle.h"
 #include "shell/Twips.h"
 
 namespace fc {
@@ -10,7 +11,7 @@ const ConceptPageTable &cardiacPageTable()
 {
     using A = Action;
     static const ConceptPageTable table{
-        {"CardiacFunctionCurves", "Loop Basics", QColor(0, 0, 255), twipsSize(13230, 10860),
+        {"CardiacFunctionCurves", "Loop Basics", pageColour::blue, twipsSize(13230, 10860),
          WindowPlacement::Maximized, kBasicsMenu},
         true,
         twips(600, 360, 3855, 375),

@@ -2,6 +2,7 @@
 
 #include "concepts/ConceptTexts.h"
 #include "shell/Menus.h"
+#include "shell/PageStyle.h"
 #include "shell/Twips.h"
 
 namespace fc {
@@ -12,7 +13,7 @@ const ConceptPageTable &interactionsPageTable()
     const QRect overlay = twips(0, 0, 7815, 5535);
     const auto t = AreaBackground::TitleBarText;
     static const ConceptPageTable table{
-        {"Interactions", "Form1", QColor(0, 0, 255), twipsSize(13755, 9000),
+        {"Interactions", "Form1", pageColour::blue, twipsSize(13755, 9000),
          WindowPlacement::Maximized, kInteractionsMenu},
         false,
         twips(720, 0, 3855, 375),

@@ -2,6 +2,7 @@
 
 #include "concepts/ConceptTexts.h"
 #include "shell/Menus.h"
+#include "shell/PageStyle.h"
 #include "shell/Twips.h"
 
 namespace fc {
@@ -10,7 +11,7 @@ const ConceptPageTable &vascularPageTable()
 {
     using A = Action;
     static const ConceptPageTable table{
-        {"VascularFunctionCurves", "Form1", QColor(0, 0, 255), twipsSize(13320, 10500),
+        {"VascularFunctionCurves", "Form1", pageColour::blue, twipsSize(13320, 10500),
          WindowPlacement::Maximized, kVascularMenu},
         false,
         twips(720, 0, 3855, 375),

@@ -20,7 +20,8 @@ Figure makeCfc1()
     b.cardiacCurveLabel();
     b.arrow({6.46, 8.75}, {6.05, 7.75}, 4);
     b.patch(Patch::P1);
-    b.describe(QStringLiteral(
+    b.describe(QStringLiteral("Cardiac function curve"),
+               QStringLiteral(
         "A single thick black cardiac function curve: cardiac output (CO, l/min, upward) "
         "against central venous pressure (CVP, mmHg, to the right). "
         "The curve lies almost flat at about 0.3 l/min while CVP is below about -2 mmHg, "
@@ -58,7 +59,8 @@ Figure makeCfc2()
     b.circle({1.32, 1.30}, 19, colour::paleYellow, Pen{colour::blue, 3});
     b.circle({1.32, 3.70}, 19, colour::paleYellow, Pen{colour::black, 3});
 
-    b.describe(QStringLiteral(
+    b.describe(QStringLiteral("Cardiac function curves for changes in contractility"),
+               QStringLiteral(
         "Three cardiac function curves on the same axes: the black control curve, a red "
         "curve for increased contractility and a blue curve for decreased contractility. "
         "The red curve rises earlier and more steeply and levels off at about 11.4 l/min; "

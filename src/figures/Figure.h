@@ -109,6 +109,7 @@ struct Figure {
     QString name;
     QRectF canvas;  // origin (left, top) and extent in canvas units
     std::vector<Element> elements;
+    QString title;        // a short name in words
     QString description;  // what the figure shows, for readers who cannot see it
 };
 

@@ -2,6 +2,7 @@
 
 #include "figures/Figure.h"
 #include "figures/FigurePainter.h"
+#include "shell/PageStyle.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -15,38 +16,11 @@ namespace fc {
 
 namespace {
 
-// A short name in words for each figure; the figure's description says the rest.
-struct FigureTitle {
-    const char *figure;
-    const char *title;
-};
-
-constexpr FigureTitle kFigureTitles[] = {
-    {"cfc1", "Cardiac function curve"},
-    {"cfc2", "Cardiac function curves for changes in contractility"},
-    {"vfc1", "Vascular function curve and its four regions"},
-    {"vfc4", "Control vascular and cardiac function curves"},
-    {"vfc2", "Vascular function curves shifted in parallel"},
-    {"vfc3", "Vascular function curves of different slope"},
-    {"mainfactors", "Cardiac and vascular function curves of a healthy circulation"},
-    {"failure", "Heart failure"},
-    {"orthostatic", "Orthostatic (postural) changes"},
-    {"bloodloss", "Blood loss"},
-    {"contractility", "Changes in contractility"},
-    {"volume", "Changes in blood volume and compliance"},
-    {"tpr", "Changes in total peripheral resistance"},
-    {"test1", "Practice test figure"},
-};
-
 QString titleOf(const Figure *figure)
 {
     if (!figure)
         return QStringLiteral("Empty figure area");
-    for (const FigureTitle &entry : kFigureTitles) {
-        if (figure->name == QLatin1String(entry.figure))
-            return QString::fromLatin1(entry.title);
-    }
-    return figure->name;
+    return figure->title.isEmpty() ? figure->name : figure->title;
 }
 
 QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
@@ -168,8 +142,7 @@ void PictureArea::paintEvent(QPaintEvent *event)
     if (hasFocus()) {
         // Drawn over the figure, so the keyboard focus is seen on the area.
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(area.adjusted(1, 1, -2, -2));
+        paintFocusMark(painter, area.adjusted(1, 1, -1, -1), palette().color(QPalette::WindowText));
     }
 }
 

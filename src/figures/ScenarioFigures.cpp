@@ -114,7 +114,7 @@ Figure makeMainFactors()
         .arrow({8.72, 6.25}, {8.10, 7.25}, 3);
     b.text("Primary Factors Affecting Interaction", {-3.13, 11.12}, kArial32);
     b.cvpTitle(CvpTitle::Left);
-    b.describe(
+    b.describe(QStringLiteral("Cardiac and vascular function curves of a healthy circulation"),
         "The cardiac function curve (CFC) and the vascular function curve (VFC) of a healthy "
         "circulation, both in black. The VFC falls in a straight line from the mean "
         "circulatory pressure on the CVP axis (CVP 6.9 mmHg, marked by a black dot) and "
@@ -187,7 +187,7 @@ Figure makeFailure()
     b.numberedMarker({4.41, 4.72}, colour::blue).text("2", {4.23, 4.47}, kMarkerLabel);
     b.numberedMarker({6.15, 3.00}, colour::lightRed).text("2", {6.00, 2.75}, kMarkerLabel);
 
-    b.describe(
+    b.describe(QStringLiteral("Heart failure"),
         "Heart failure with decreased contractility. The normal curves are black: the "
         "normal CFC and the normal VFC cross at A, CVP about 2 mmHg and CO 5 l/min. In "
         "moderate failure the CFC, in blue, is lower and levels off at about 5 l/min; it "
@@ -235,6 +235,7 @@ struct InitialChanges {
     P baroreceptorNoteAt;
     ArrowPlacement baroreceptorArrow;
     std::optional<std::array<P, 3>> extraCurvedArrow;  // tail, through, tip
+    const char *heading;  // the figure's name in words
     const char *description;
 };
 
@@ -281,7 +282,7 @@ Figure makeInitialChanges(const InitialChanges &f)
         const auto &[tail, through, tip] = *f.extraCurvedArrow;
         b.curvedArrow(tail, through, tip, 3);
     }
-    b.describe(QString::fromUtf8(f.description));
+    b.describe(QString::fromUtf8(f.heading), QString::fromUtf8(f.description));
     return std::move(b).build();
 }
 
@@ -323,6 +324,7 @@ Figure makeOrthostatic()
         {-2.72, 9.59},
         {{2.36, 9.00}, {2.90, 8.41}},
         std::array<P, 3>{P{-0.92, 5.25}, P{-0.10, 4.53}, P{0.44, 4.47}},
+        "Orthostatic (postural) changes",
         "Tilting from lying to standing. The black curves are the control CFC and VFC, "
         "crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). Blood "
         "pooling in the legs lowers the central vein volume: the VFC, in blue, shifts left "
@@ -368,6 +370,7 @@ Figure makeBloodLoss()
         {-3.54, 9.84},
         {{1.46, 9.59}, {2.03, 9.00}},
         std::nullopt,
+        "Blood loss",
         "The first minutes after a blood loss. The black curves are the control CFC and "
         "VFC, crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). The "
         "lost volume lowers the mean circulatory pressure to 3 mmHg (point 1 on the CVP "
@@ -411,7 +414,7 @@ Figure makeContractility()
         .text("though CVP is greater", {5.90, 1.34}, kArial21)
         .curvedArrow({5.77, 2.41}, {4.33, 3.09}, 3);
     b.guideDown({3.79, 3.25}, colour::blue).guideLeft({3.38, 3.25}, colour::blue);
-    b.describe(
+    b.describe(QStringLiteral("Changes in contractility"),
         "Changes in contractility with the vascular function curve unchanged. The black "
         "control CFC and the black VFC cross at the pale-yellow operating point, CVP about "
         "2 mmHg and CO 5 l/min. Increased contractility gives the red CFC, which rises "
@@ -473,7 +476,7 @@ Figure makeVolume()
     b.text("Less CO due ", {-3.46, 3.19}, kArial21)
         .text("to reduced CVP", {-3.74, 2.41}, kArial21)
         .curvedArrow({-0.03, 3.09}, {0.72, 3.75}, 3);
-    b.describe(
+    b.describe(QStringLiteral("Changes in blood volume and compliance"),
         "How blood volume and venous compliance set the mean circulatory pressure (MCP), "
         "the foot of the vascular function curve on the CVP axis. The black control VFC "
         "(MCP 6.9 mmHg) meets the black control CFC at CVP about 2 mmHg and CO 5 l/min. "
@@ -511,7 +514,7 @@ Figure makeTpr()
     b.text("Changes in TPR Change Slope of VFC ", {-3.13, 11.31}, kArialBlack27);
     b.coTitle(true).cvpTitle(CvpTitle::Left).patch(Patch::P1);
     b.numberedMarker({1.44, 4.12}, colour::blue).numberedMarker({2.87, 6.12}, colour::lightRed);
-    b.describe(
+    b.describe(QStringLiteral("Changes in total peripheral resistance"),
         "How total peripheral resistance (TPR) changes the slope of the vascular function "
         "curve while its foot, the mean circulatory pressure at about 6.9 mmHg (black dot), "
         "stays put. The black control VFC meets the black control CFC at the pale-yellow "

@@ -471,8 +471,9 @@ FigureBuilder &FigureBuilder::add(Element element)
     return *this;
 }
 
-FigureBuilder &FigureBuilder::describe(const QString &description)
+FigureBuilder &FigureBuilder::describe(const QString &title, const QString &description)
 {
+    m_figure.title = title;
     m_figure.description = description;
     return *this;
 }

@@ -147,7 +147,7 @@ public:
     // Any element in canvas units, for what no builder covers.
     FigureBuilder &add(Element element);
 
-    FigureBuilder &describe(const QString &description);
+    FigureBuilder &describe(const QString &title, const QString &description);
 
     Figure build() &&;
 

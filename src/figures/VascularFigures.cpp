@@ -111,7 +111,8 @@ Figure makeVfc1()
                      3));
     b.text(QStringLiteral("A Vascular Function Curve (VFC)"), {-1.69, 11.03}, kArial27Bold);
     b.text(QStringLiteral("has four important basic regions "), {-1.69, 10.03}, kArial27Bold);
-    b.describe(QStringLiteral(
+    b.describe(QStringLiteral("Vascular function curve and its four regions"),
+               QStringLiteral(
         "A vascular function curve: venous return against central venous pressure (CVP), "
         "drawn as a black line. "
         "From its foot on the CVP axis at about 6.9 mmHg, the mean circulatory pressure, "
@@ -152,7 +153,8 @@ Figure makeVfc4()
     b.patch(Patch::P1);
     b.regionNumber(4, {-3.13, 6.12});
     b.circle({2.17, 4.95}, 19, colour::paleYellow, Pen{colour::black, 3});
-    b.describe(QStringLiteral(
+    b.describe(QStringLiteral("Control vascular and cardiac function curves"),
+               QStringLiteral(
         "The control vascular function curve and the control cardiac function curve, both "
         "thick black, drawn on the same axes. "
         "The vascular curve runs flat at 7 l/min on the left and falls to its foot on the "
@@ -184,7 +186,8 @@ Figure makeVfc2()
     b.text(QStringLiteral("B"), {-3.54, 5.28}, kArial27Bold);
     b.text(QStringLiteral("C"), {-3.54, 4.03}, kBlue27Bold);
     b.text(QStringLiteral("c         b        a"), {4.67, -0.97}, kArial27Bold);
-    b.describe(QStringLiteral(
+    b.describe(QStringLiteral("Vascular function curves shifted in parallel"),
+               QStringLiteral(
         "Three parallel vascular function curves with one cardiac function curve for "
         "reference. "
         "The curves share the same slope but meet the CVP axis at different points, each "
@@ -213,7 +216,8 @@ Figure makeVfc3()
     b.curvedArrow({0.13, 0.97}, {1.13, 1.72}, 3);
     b.curvedArrow({1.33, 8.25}, {0.69, 7.53}, 3);
     b.regionNumber(2, {2.41, 3.12});
-    b.describe(QStringLiteral(
+    b.describe(QStringLiteral("Vascular function curves of different slope"),
+               QStringLiteral(
         "Three vascular function curves that share the same foot on the CVP axis, at about "
         "6.9 mmHg, but differ in slope. "
         "The black control curve B rises to 5 l/min and then runs flat; the red curve A "

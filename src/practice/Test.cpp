@@ -5,6 +5,7 @@
 #include "figures/PictureArea.h"
 #include "shell/ListBox.h"
 #include "shell/Menus.h"
+#include "shell/PageStyle.h"
 #include "shell/StatusLabel.h"
 #include "shell/SystemColours.h"
 #include "shell/TextBox.h"
@@ -17,9 +18,6 @@ namespace fc {
 
 namespace {
 
-const QColor kBlue{0, 0, 255};
-const QColor kDarkBlue{0, 0, 192};
-
 const char kInstruction[] =
     "The figure shows several VFC and CFC. Use these to answer the questions.  The operating "
     "point S is the intersection of the control CFC and VFC curves. Unless otherwise noted, "
@@ -29,17 +27,6 @@ const char kInstruction[] =
 QRect test1Geometry()
 {
     return twips(5160, 720, 6975, 4935);
-}
-
-void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
-                QPalette::ColorRole textRole, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, backgroundRole, background);
-        palette.setColor(group, textRole, text);
-    }
-    widget->setPalette(palette);
 }
 
 template <typename Label = QLabel>
@@ -52,11 +39,6 @@ Label *makeLabel(const char *name, const QRect &geometry, QWidget *client)
     return label;
 }
 
-QFont pageFont()
-{
-    return fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
-}
-
 // The instruction above the figure is set smaller than the rest of the page.
 QFont instructionFont()
 {
@@ -65,12 +47,11 @@ QFont instructionFont()
 
 }  // namespace
 
-Test::Test(Program &program) : Page(program, PageId::Test) {}
-
-WindowSettings Test::windowSettings() const
+Test::Test(Program &program)
+    : Page(program, PageId::Test,
+           {"Test", "Test", pageColour::blue, twipsSize(12930, 8745),
+            WindowPlacement::MaximizedCentred, kBasicsMenu})
 {
-    return {"Test", "Test", kBlue, twipsSize(12930, 8745), WindowPlacement::Maximized,
-            kBasicsMenu};
 }
 
 void Test::prepare()
@@ -91,7 +72,7 @@ void Test::buildControls(QWidget *client)
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label2->setFont(instructionFont());
-    setColours(m_label2, QPalette::Window, kBlue, QPalette::WindowText,
+    setColours(m_label2, QPalette::Window, pageColour::blue, QPalette::WindowText,
                systemColour(SystemColour::HighlightText));
 
     m_test1 = new PictureArea(client);
@@ -104,7 +85,7 @@ void Test::buildControls(QWidget *client)
     m_label3->setText(QStringLiteral("Explanations of Answers"));
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setColours(m_label3, QPalette::Window, kDarkBlue, QPalette::WindowText, Qt::white);
+    setColours(m_label3, QPalette::Window, pageColour::darkBlue, QPalette::WindowText, Qt::white);
 
     m_text = new TextBox(client);
     m_text->setObjectName(QStringLiteral("Text"));
@@ -115,13 +96,13 @@ void Test::buildControls(QWidget *client)
     m_text->setWordWrapMode(QTextOption::WordWrap);
     // Tab moves on to the next control rather than typing a tab into the box.
     m_text->setTabChangesFocus(true);
-    setColours(m_text, QPalette::Base, kDarkBlue, QPalette::Text, Qt::white);
+    setColours(m_text, QPalette::Base, pageColour::darkBlue, QPalette::Text, Qt::white);
 
     m_list2 = new ListBox(client);
     m_list2->setObjectName(QStringLiteral("List2"));
     m_list2->setAccessibleName(QStringLiteral("Question and answer options"));
     m_list2->setGeometry(twips(840, 6000, 11295, 1470));
-    setColours(m_list2, QPalette::Base, kDarkBlue, QPalette::Text,
+    setColours(m_list2, QPalette::Base, pageColour::darkBlue, QPalette::Text,
                systemColour(SystemColour::WindowBackground));
     m_list2->hide();
     connect(m_list2, &ListBox::selectionEvent, this, &Test::List2_Click);
@@ -130,7 +111,7 @@ void Test::buildControls(QWidget *client)
     m_label1 = makeLabel<StatusLabel>("Label1", twips(840, 7560, 2145, 600), client);
     m_label1->setAccessibleDescription(QStringLiteral("Verdict on the selected answer"));
     m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColours(m_label1, QPalette::Window, kBlue, QPalette::WindowText,
+    setColours(m_label1, QPalette::Window, pageColour::blue, QPalette::WindowText,
                systemColour(SystemColour::ButtonHighlight));
 
     m_cmdStart = new WrappingButton(QStringLiteral("Start Questions"), client);

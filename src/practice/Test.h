@@ -32,7 +32,6 @@ public:
     void List2_Click();
 
 protected:
-    WindowSettings windowSettings() const override;
     void buildControls(QWidget *client) override;
     void controlsDestroyed() override;
     void Form_Load() override;

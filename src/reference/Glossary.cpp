@@ -2,10 +2,7 @@
 
 #include "figures/Fonts.h"
 #include "reference/DrawnText.h"
-#include "shell/SystemColours.h"
 #include "shell/Twips.h"
-
-#include <QVBoxLayout>
 
 namespace fc {
 
@@ -67,12 +64,13 @@ QFont glossaryFont()
 
 }  // namespace
 
-Glossary::Glossary(Program &program) : Page(program, PageId::Glossary) {}
-
-WindowSettings Glossary::windowSettings() const
+Glossary::Glossary(Program &program)
+    : DrawnTextPage(program, PageId::Glossary,
+                    {"Glossary", "Abbreviations-Definitions-Formulas", QColor(255, 255, 128),
+                     twipsSize(9885, 10830), WindowPlacement::Centred, {}},
+                    {kGlossaryLines, &glossaryFont, SystemColour::ButtonText,
+                     "Abbreviations, definitions and formulas"})
 {
-    return {"Glossary", "Abbreviations-Definitions-Formulas", QColor(255, 255, 128),
-            twipsSize(9885, 10830), WindowPlacement::Centred, {}};
 }
 
 void Glossary::prepare()
@@ -80,28 +78,7 @@ void Glossary::prepare()
     prepareGlyphs(glossaryFont());
 }
 
-void Glossary::buildControls(QWidget *client)
-{
-    auto *layout = new QVBoxLayout(client);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_text = new DrawnText(kGlossaryLines, glossaryFont(),
-                           systemColour(SystemColour::ButtonText), client);
-    m_text->setObjectName(QStringLiteral("text"));
-    m_text->setAccessibleName(QStringLiteral("Abbreviations, definitions and formulas"));
-    layout->addWidget(m_text);
-}
-
-void Glossary::controlsDestroyed()
-{
-    m_text = nullptr;
-}
-
 void Glossary::Form_Load()
-{
-    m_text->update();
-}
-
-void Glossary::Form_Activate()
 {
     m_text->update();
 }

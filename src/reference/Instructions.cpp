@@ -1,11 +1,7 @@
 #include "reference/Instructions.h"
 
-#include "figures/Fonts.h"
-#include "reference/DrawnText.h"
-#include "shell/SystemColours.h"
+#include "shell/PageStyle.h"
 #include "shell/Twips.h"
-
-#include <QVBoxLayout>
 
 namespace fc {
 
@@ -32,34 +28,13 @@ const std::array<const char *, 20> kInstructionLines = {
     " Those of you who are already familiar with the material may choose to proceed directly to ",
     "  the test. It and its explanations should provide you with excellent practice and preparation. ",};
 
-Instructions::Instructions(Program &program) : Page(program, PageId::Instructions) {}
-
-WindowSettings Instructions::windowSettings() const
+Instructions::Instructions(Program &program)
+    : DrawnTextPage(program, PageId::Instructions,
+                    {"Instructions", "Instructions", pageColour::darkBlue, twipsSize(9435, 5055),
+                     WindowPlacement::Centred, {}},
+                    {kInstructionLines, &pageFont, SystemColour::HighlightText,
+                     "How to use this learning module"})
 {
-    return {"Instructions", "Instructions", QColor(0, 0, 192), twipsSize(9435, 5055),
-            WindowPlacement::Centred, {}};
-}
-
-void Instructions::buildControls(QWidget *client)
-{
-    auto *layout = new QVBoxLayout(client);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_text = new DrawnText(kInstructionLines,
-                           fontFor(Face::MsSansSerif, pointsToPixels(9.75), true),
-                           systemColour(SystemColour::HighlightText), client);
-    m_text->setObjectName(QStringLiteral("text"));
-    m_text->setAccessibleName(QStringLiteral("How to use this learning module"));
-    layout->addWidget(m_text);
-}
-
-void Instructions::controlsDestroyed()
-{
-    m_text = nullptr;
-}
-
-void Instructions::Form_Activate()
-{
-    m_text->update();
 }
 
 }  // namespace fc

@@ -2,6 +2,7 @@
 
 #include "figures/Fonts.h"
 #include "shell/Menus.h"
+#include "shell/PageStyle.h"
 #include "shell/SystemColours.h"
 #include "shell/Twips.h"
 
@@ -10,8 +11,6 @@
 namespace fc {
 
 namespace {
-
-const QColor kBlue{0, 0, 255};
 
 struct LabelPlacement {
     const char *name;
@@ -27,17 +26,16 @@ constexpr LabelPlacement kLabels[] = {
 
 }  // namespace
 
-Introduction::Introduction(Program &program) : Page(program, PageId::Introduction) {}
-
-WindowSettings Introduction::windowSettings() const
+Introduction::Introduction(Program &program)
+    : Page(program, PageId::Introduction,
+           {"Introduction", "Introduction", pageColour::blue, twipsSize(13425, 7560),
+            WindowPlacement::Maximized, kIntroductionMenu})
 {
-    return {"Introduction", "Introduction", kBlue, twipsSize(13425, 7560),
-            WindowPlacement::Maximized, kIntroductionMenu};
 }
 
 void Introduction::buildControls(QWidget *client)
 {
-    client->setFont(fontFor(Face::MsSansSerif, pointsToPixels(9.75), true));
+    client->setFont(pageFont());
     QLabel *labels[3];
     for (int i = 0; i < 3; ++i) {
         const LabelPlacement &placement = kLabels[i];
@@ -49,10 +47,8 @@ void Introduction::buildControls(QWidget *client)
         label->setFont(fontFor(Face::MsSansSerif, pointsToPixels(placement.points), true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, kBlue);
-        palette.setColor(QPalette::WindowText, systemColour(SystemColour::HighlightText));
-        label->setPalette(palette);
+        setColours(label, QPalette::Window, pageColour::blue, QPalette::WindowText,
+                   systemColour(SystemColour::HighlightText));
         label->setAutoFillBackground(true);
         labels[i] = label;
     }

@@ -13,7 +13,6 @@ public:
     explicit Introduction(Program &program);
 
 protected:
-    WindowSettings windowSettings() const override;
     void buildControls(QWidget *client) override;
     void controlsDestroyed() override;
     void Form_Load() override;

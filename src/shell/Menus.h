@@ -4,47 +4,47 @@
 
 namespace fc {
 
-// The menu bars, left to right, exactly as each page shows them.
+// The menu bars, left to right, exactly as each page shows them. Entries of the same
+// name differ in caption from bar to bar.
+namespace menu {
+inline constexpr MenuEntry instruct{"mnuInstruct", "Instructions", PageId::Instructions};
+inline constexpr MenuEntry instructions{"mnuInstructions", "Instructions", PageId::Instructions};
+inline constexpr MenuEntry basics{"mnuBasics", "Cardiac Function Curves",
+                                  PageId::CardiacFunctionCurves};
+inline constexpr MenuEntry vfc{"mnuVFC", "Vascular Function Curves",
+                               PageId::VascularFunctionCurves};
+inline constexpr MenuEntry relations{"mnuRelations", "Vascular Function Curves",
+                                     PageId::VascularFunctionCurves};
+inline constexpr MenuEntry relationsMisspelt{"mnuRelations", "Vascular Funciton Curves",
+                                             PageId::VascularFunctionCurves};
+inline constexpr MenuEntry interactionsSlash{"mnuInteractions", "Interactions/Changes",
+                                             PageId::Interactions};
+inline constexpr MenuEntry interactions{"mnuInteractions", "Interactions and Changes",
+                                        PageId::Interactions};
+inline constexpr MenuEntry glossary{"mnuGlossary", "Glossary", PageId::Glossary};
+inline constexpr MenuEntry test{"mnuTest", "Test", PageId::Test};
+inline constexpr MenuEntry end{"mnuEnd", "End Session", std::nullopt};
+}  // namespace menu
 
 inline constexpr MenuEntry kIntroductionMenu[] = {
-    {"mnuInstruct", "Instructions", &Page::mnuInstruct_Click},
-    {"mnuBasics", "Cardiac Function Curves", &Page::mnuBasics_Click},
-    {"mnuVFC", "Vascular Function Curves", &Page::mnuVFC_Click},
-    {"mnuInteractions", "Interactions/Changes", &Page::mnuInteractions_Click},
-    {"mnuGlossary", "Glossary", &Page::mnuGlossary_Click},
-    {"mnuTest", "Test", &Page::mnuTest_Click},
-    {"mnuEnd", "End Session", &Page::mnuEnd_Click},
+    menu::instruct, menu::basics, menu::vfc, menu::interactionsSlash,
+    menu::glossary, menu::test,   menu::end,
 };
 
 // CardiacFunctionCurves and Test.
 inline constexpr MenuEntry kBasicsMenu[] = {
-    {"mnuInstruct", "Instructions", &Page::mnuInstruct_Click},
-    {"mnuBasics", "Cardiac Function Curves", &Page::mnuBasics_Click},
-    {"mnuRelations", "Vascular Function Curves", &Page::mnuRelations_Click},
-    {"mnuInteractions", "Interactions and Changes", &Page::mnuInteractions_Click},
-    {"mnuGlossary", "Glossary", &Page::mnuGlossary_Click},
-    {"mnuTest", "Test", &Page::mnuTest_Click},
-    {"mnuEnd", "End Session", &Page::mnuEnd_Click},
+    menu::instruct, menu::basics, menu::relations, menu::interactions,
+    menu::glossary, menu::test,   menu::end,
 };
 
 inline constexpr MenuEntry kVascularMenu[] = {
-    {"mnuInstructions", "Instructions", &Page::mnuInstructions_Click},
-    {"mnuBasics", "Cardiac Function Curves", &Page::mnuBasics_Click},
-    {"mnuRelations", "Vascular Function Curves", &Page::mnuRelations_Click},
-    {"mnuInteractions", "Interactions and Changes", &Page::mnuInteractions_Click},
-    {"mnuGlossary", "Glossary", &Page::mnuGlossary_Click},
-    {"mnuTest", "Test", &Page::mnuTest_Click},
-    {"mnuEnd", "End Session", &Page::mnuEnd_Click},
+    menu::instructions, menu::basics, menu::relations, menu::interactions,
+    menu::glossary,     menu::test,   menu::end,
 };
 
 inline constexpr MenuEntry kInteractionsMenu[] = {
-    {"mnuInstructions", "Instructions", &Page::mnuInstructions_Click},
-    {"mnuBasics", "Cardiac Function Curves", &Page::mnuBasics_Click},
-    {"mnuRelations", "Vascular Funciton Curves", &Page::mnuRelations_Click},
-    {"mnuInteractions", "Interactions and Changes", &Page::mnuInteractions_Click},
-    {"mnuGlossary", "Glossary", &Page::mnuGlossary_Click},
-    {"mnuTest", "Test", &Page::mnuTest_Click},
-    {"mnuEnd", "End Session", &Page::mnuEnd_Click},
+    menu::instructions, menu::basics, menu::relationsMisspelt, menu::interactions,
+    menu::glossary,     menu::test,   menu::end,
 };
 
 }  // namespace fc

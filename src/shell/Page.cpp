@@ -1,5 +1,6 @@
 #include "shell/Page.h"
 
+#include "shell/PageStyle.h"
 #include "shell/Program.h"
 
 #include <QAccessibleWidget>
@@ -70,8 +71,8 @@ protected:
         if (!entry || !hasFocus())
             return;
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(actionGeometry(entry).adjusted(1, 1, -2, -2));
+        paintFocusMark(painter, actionGeometry(entry).adjusted(1, 1, -1, -1),
+                       palette().color(QPalette::WindowText));
     }
 };
 
@@ -87,7 +88,8 @@ QAccessibleInterface *plainWindowFactory(const QString &className, QObject *obje
 
 }  // namespace
 
-Page::Page(Program &program, PageId id) : m_program(program), m_id(id)
+Page::Page(Program &program, PageId id, const WindowSettings &settings)
+    : m_program(program), m_id(id), m_settings(settings)
 {
     static const bool installed = (QAccessible::installFactory(plainWindowFactory), true);
     Q_UNUSED(installed);
@@ -107,7 +109,7 @@ void Page::load()
 {
     if (m_window)
         return;
-    const WindowSettings settings = windowSettings();
+    const WindowSettings &settings = m_settings;
 
     QWidget *window = nullptr;
     QWidget *client = nullptr;
@@ -135,7 +137,7 @@ void Page::load()
         for (const MenuEntry &entry : settings.menu) {
             auto *action = new QAction(QString::fromLatin1(entry.caption), main);
             action->setObjectName(QString::fromLatin1(entry.name));
-            connect(action, &QAction::triggered, this, entry.handler);
+            connect(action, &QAction::triggered, this, [this, &entry] { choose(entry); });
             bar->addAction(action);
         }
         // The entries have no accelerators; F10 reaches the bar from the keyboard.
@@ -187,15 +189,12 @@ void Page::show()
         load();
     if (!m_shown) {
         m_shown = true;
-        if (windowSettings().placement == WindowPlacement::Maximized) {
-            m_window->showMaximized();
-        } else {
-            const QScreen *screen = QGuiApplication::primaryScreen();
-            QRect frame = m_window->geometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            m_window->move(frame.topLeft());
+        if (m_settings.placement != WindowPlacement::Maximized)
+            centreOnScreen();
+        if (m_settings.placement == WindowPlacement::Centred)
             m_window->show();
-        }
+        else
+            m_window->showMaximized();
     } else if (m_window->isMinimized()) {
         m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
         m_window->show();
@@ -211,14 +210,31 @@ bool Page::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void Page::mnuInstruct_Click() { m_program.showPage(PageId::Instructions); }
-void Page::mnuInstructions_Click() { m_program.showPage(PageId::Instructions); }
-void Page::mnuBasics_Click() { m_program.showPage(PageId::CardiacFunctionCurves); }
-void Page::mnuVFC_Click() { m_program.showPage(PageId::VascularFunctionCurves); }
-void Page::mnuRelations_Click() { m_program.showPage(PageId::VascularFunctionCurves); }
-void Page::mnuInteractions_Click() { m_program.showPage(PageId::Interactions); }
-void Page::mnuGlossary_Click() { m_program.showPage(PageId::Glossary); }
-void Page::mnuTest_Click() { m_program.showPage(PageId::Test); }
-void Page::mnuEnd_Click() { m_program.endSession(); }
+void Page::centreOnScreen()
+{
+    // A window not yet shown has no frame of its own: the window it is opened from has
+    // the same decorations.
+    const QWidget *opener = QApplication::activeWindow();
+    const QScreen *screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
+    QMargins decorations;
+    if (opener) {
+        const QRect outer = opener->frameGeometry();
+        const QRect inner = opener->geometry();
+        decorations = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                               outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    QRect frame = QRect(QPoint(0, 0), m_window->size()).marginsAdded(decorations);
+    frame.moveCenter(screen->availableGeometry().center());
+    // A window's position is that of its frame.
+    m_window->move(frame.topLeft());
+}
+
+void Page::choose(const MenuEntry &entry)
+{
+    if (entry.shows)
+        m_program.showPage(*entry.shows);
+    else
+        m_program.endSession();
+}
 
 }  // namespace fc

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
 #include <span>
 
 namespace fc {
@@ -25,10 +26,12 @@ enum class PageId {
 struct MenuEntry {
     const char *name;     // the QAction's objectName
     const char *caption;  // no accelerators
-    void (Page::*handler)();
+    std::optional<PageId> shows;  // none: the entry ends the session
 };
 
-enum class WindowPlacement { Maximized, Centred };
+// Maximized pages open where the window system puts them, or centred so that they sit
+// in the middle of the screen when restored; normal ones open centred.
+enum class WindowPlacement { Maximized, MaximizedCentred, Centred };
 
 // How a page's window is set up when it is built.
 struct WindowSettings {
@@ -46,7 +49,7 @@ struct WindowSettings {
 class Page : public QObject {
     Q_OBJECT
 public:
-    Page(Program &program, PageId id);
+    Page(Program &program, PageId id, const WindowSettings &settings);
     ~Page() override;
 
     PageId id() const { return m_id; }
@@ -59,19 +62,9 @@ public:
     // is brought to the front unchanged.
     void show();
 
-    // Menu handlers, one per entry name.
-    void mnuInstruct_Click();
-    void mnuInstructions_Click();
-    void mnuBasics_Click();
-    void mnuVFC_Click();
-    void mnuRelations_Click();
-    void mnuInteractions_Click();
-    void mnuGlossary_Click();
-    void mnuTest_Click();
-    void mnuEnd_Click();
+    const WindowSettings &windowSettings() const { return m_settings; }
 
 protected:
-    virtual WindowSettings windowSettings() const = 0;
     // Creates the controls inside `client`, the window's client area.
     virtual void buildControls(QWidget *client) = 0;
     // Called when the window and its controls are gone, to drop pointers to them.
@@ -85,9 +78,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Runs a menu entry: shows its page or ends the session.
+    void choose(const MenuEntry &entry);
+    // Moves the window, frame included, to the middle of the screen of the window it is
+    // opened from.
+    void centreOnScreen();
 
     Program &m_program;
     PageId m_id;
+    WindowSettings m_settings;
     QPointer<QWidget> m_window;
     bool m_shown = false;
 };
