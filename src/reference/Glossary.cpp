@@ -8,7 +8,9 @@ namespace fc {
 
 // Continuation lines start with spaces so that their definitions line up under the
 // one above; every dot and blank is drawn.
-const std::array<const char *, 45> kGlossaryLines = {
+namespace {
+
+const char *const kGlossaryLines[] = {
     "Afterload................    Average stress that myocardial cells must overcome to shorten",
     "                                   In the intact heart is proportional to aortic blood pressure",
     "CFC..........................  Cardiac Function Curve:  Relates cardiac output to CVP or RAP",
@@ -54,8 +56,6 @@ const std::array<const char *, 45> kGlossaryLines = {
     "                                   Note that average venous return is equal to average cardiac output",
     "VFC..........................  Vascular Function Curve: Relates venous return to CVP or RAP",
     "                                   Also called the Venous Return Curve and Venous Pressure Curve",};
-
-namespace {
 
 QFont glossaryFont()
 {

@@ -2,13 +2,9 @@
 
 #include "reference/DrawnTextPage.h"
 
-#include <array>
-
 namespace fc {
 
-// The 45 lines of abbreviations, definitions and formulas, as drawn on the window.
-extern const std::array<const char *, 45> kGlossaryLines;
-
+// 45 lines of abbreviations, definitions and formulas.
 class Glossary : public DrawnTextPage {
     Q_OBJECT
 public:

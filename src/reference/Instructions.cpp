@@ -6,7 +6,9 @@
 namespace fc {
 
 // The first line is a single space, so the visible text begins on the second line.
-const std::array<const char *, 20> kInstructionLines = {
+namespace {
+
+const char *const kInstructionLines[] = {
     " ",
     "  This interactive learning module consists of five major segments ",
     "",
@@ -27,6 +29,8 @@ const std::array<const char *, 20> kInstructionLines = {
     "",
     " Those of you who are already familiar with the material may choose to proceed directly to ",
     "  the test. It and its explanations should provide you with excellent practice and preparation. ",};
+
+}  // namespace
 
 Instructions::Instructions(Program &program)
     : DrawnTextPage(program, PageId::Instructions,

@@ -2,13 +2,9 @@
 
 #include "reference/DrawnTextPage.h"
 
-#include <array>
-
 namespace fc {
 
-// The 20 lines of the instructions, as drawn on the window.
-extern const std::array<const char *, 20> kInstructionLines;
-
+// 20 lines on what the module holds and where to begin.
 class Instructions : public DrawnTextPage {
     Q_OBJECT
 public:

@@ -24,27 +24,19 @@ inline constexpr MenuEntry interactions{"mnuInteractions", "Interactions and Cha
 inline constexpr MenuEntry glossary{"mnuGlossary", "Glossary", PageId::Glossary};
 inline constexpr MenuEntry test{"mnuTest", "Test", PageId::Test};
 inline constexpr MenuEntry end{"mnuEnd", "End Session", std::nullopt};
+
+// One bar a line; the basics bar serves CardiacFunctionCurves and Test.
+// clang-format off
+inline constexpr MenuEntry kIntroductionMenu[] = {instruct, basics, vfc, interactionsSlash, glossary, test, end};
+inline constexpr MenuEntry kBasicsMenu[] = {instruct, basics, relations, interactions, glossary, test, end};
+inline constexpr MenuEntry kVascularMenu[] = {instructions, basics, relations, interactions, glossary, test, end};
+inline constexpr MenuEntry kInteractionsMenu[] = {instructions, basics, relationsMisspelt, interactions, glossary, test, end};
+// clang-format on
 }  // namespace menu
 
-inline constexpr MenuEntry kIntroductionMenu[] = {
-    menu::instruct, menu::basics, menu::vfc, menu::interactionsSlash,
-    menu::glossary, menu::test,   menu::end,
-};
-
-// CardiacFunctionCurves and Test.
-inline constexpr MenuEntry kBasicsMenu[] = {
-    menu::instruct, menu::basics, menu::relations, menu::interactions,
-    menu::glossary, menu::test,   menu::end,
-};
-
-inline constexpr MenuEntry kVascularMenu[] = {
-    menu::instructions, menu::basics, menu::relations, menu::interactions,
-    menu::glossary,     menu::test,   menu::end,
-};
-
-inline constexpr MenuEntry kInteractionsMenu[] = {
-    menu::instructions, menu::basics, menu::relationsMisspelt, menu::interactions,
-    menu::glossary,     menu::test,   menu::end,
-};
+using menu::kBasicsMenu;
+using menu::kInteractionsMenu;
+using menu::kIntroductionMenu;
+using menu::kVascularMenu;
 
 }  // namespace fc
