@@ -11,11 +11,8 @@ namespace {
 
 QPointF unitNormal(QPointF before, QPointF after)
 {
-    const QPointF d = after - before;
-    const double len = std::hypot(d.x(), d.y());
-    if (len == 0)
-        return {0, 0};
-    return {-d.y() / len, d.x() / len};
+    const QPointF d = unit(after - before);
+    return {-d.y(), d.x()};
 }
 
 }  // namespace

@@ -92,12 +92,6 @@ const TextStyle kTickLabelStyle{Face::TimesNewRoman, kTickLabelHeight, true};
 const TextStyle kArialBlack19{Face::ArialBlack, 19, false};
 const TextStyle kArialBlack16{Face::ArialBlack, 16, false};
 
-QPointF unit(QPointF v)
-{
-    const double length = std::hypot(v.x(), v.y());
-    return length > 0 ? v / length : QPointF{};
-}
-
 QPointF lerp(QPointF a, QPointF b, double t)
 {
     return a + (b - a) * t;
@@ -195,6 +189,12 @@ const std::vector<QPointF> &vfcControlLine()
     // Foot (mean circulatory pressure), operating point, bend, left end.
     static const std::vector<QPointF> line{{6.87, 0}, {2.15, 5.00}, {0.10, 7.00}, {-4.00, 7.00}};
     return line;
+}
+
+QPointF unit(QPointF v)
+{
+    const double length = std::hypot(v.x(), v.y());
+    return length > 0 ? v / length : QPointF{};
 }
 
 QPointF pointOnCurve(const CurveData &curve, double t)

@@ -53,6 +53,9 @@ const std::vector<QPointF> &vfcControlLine();
 // Point on a Bézier chain, t in [0, segments] (segment index + local t), axis units.
 QPointF pointOnCurve(const CurveData &curve, double t);
 
+// `v` scaled to length 1; the null vector stays null.
+QPointF unit(QPointF v);
+
 enum class TickLabels {
     Standard,
     WideLast,  // heart failure, volume, TPR: last CVP label "    12" at 761

@@ -14,12 +14,6 @@ const QRectF kShortCanvas{70, 102, 764, 454};  // vfc2, vfc3
 const TextStyle kRed27Bold{Face::Arial, 27, true, false, colour::red};
 const TextStyle kBlue27Bold{Face::Arial, 27, true, false, colour::blue};
 
-QPointF unit(QPointF v)
-{
-    const double length = std::hypot(v.x(), v.y());
-    return length > 0 ? v / length : QPointF{};
-}
-
 // Cubic from p0 to p1 leaving along `out0` and arriving along `in1` (unit vectors).
 BezierSegment hermite(QPointF p0, QPointF out0, QPointF p1, QPointF in1)
 {
