@@ -1,7 +1,9 @@
 #include "figures/PictureArea.h"
 
 #include "figures/Figure.h"
+#include "figures/FigureCommands.h"
 #include "figures/FigurePainter.h"
+#include "figures/FigureWindow.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -38,7 +40,16 @@ constexpr FigureTitle kFigureTitles[] = {
     {"test1", "Practice test figure"},
 };
 
-QString titleOf(const Figure *figure)
+QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("fc::PictureArea") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+}  // namespace
+
+QString figureTitle(const Figure *figure)
 {
     if (!figure)
         return QStringLiteral("Empty figure area");
@@ -48,15 +59,6 @@ QString titleOf(const Figure *figure)
     }
     return figure->name;
 }
-
-QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("fc::PictureArea") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
-}  // namespace
 
 PictureArea::PictureArea(QWidget *parent)
     : QFrame(parent)
@@ -127,7 +129,7 @@ const Figure *PictureArea::figureOnView() const
 void PictureArea::describeFigureOnView()
 {
     const Figure *figure = figureOnView();
-    setAccessibleName(titleOf(figure));
+    setAccessibleName(figureTitle(figure));
     setAccessibleDescription(figure ? figure->description : QString());
 }
 
@@ -171,6 +173,32 @@ void PictureArea::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.drawRect(area.adjusted(1, 1, -2, -2));
     }
+}
+
+void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const Figure *figure = figureOnView();
+    if (event->button() == Qt::LeftButton && figure)
+        FigureWindow::open(*figure);
+    else
+        QFrame::mouseDoubleClickEvent(event);
+}
+
+void PictureArea::keyPressEvent(QKeyEvent *event)
+{
+    const Figure *figure = figureOnView();
+    const int key = event->key();
+    if (figure && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+        FigureWindow::open(*figure);
+    else if (!sendContextMenuKey(this, event))
+        QFrame::keyPressEvent(event);
+}
+
+void PictureArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (const Figure *figure = figureOnView())
+        popUpAreaMenu(this, *figure, menuPosition(this, event));
 }
 
 void PictureArea::prepare(const Figure &figure, const QSize &size)
