@@ -110,7 +110,7 @@ struct Figure {
     QRectF canvas;  // origin (left, top) and extent in canvas units
     std::vector<Element> elements;
     QString description;  // what the figure shows, for readers who cannot see it
-    QString heading;      // the title drawn on the figure as one line; empty: none
+    QString heading{};    // the title drawn on the figure as one line; empty: none
 };
 
 }  // namespace fc
