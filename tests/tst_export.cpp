@@ -130,6 +130,16 @@ QMenu *openMenu()
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());
 }
 
+// Asks `widget` for its context menu as the platform does for a right-click or the
+// Menu key, and returns the menu that opened.
+QMenu *askForMenu(QWidget *widget, QContextMenuEvent::Reason reason)
+{
+    const QPoint centre = widget->rect().center();
+    QContextMenuEvent event(reason, centre, widget->mapToGlobal(centre));
+    QCoreApplication::sendEvent(widget, &event);
+    return openMenu();
+}
+
 QStringList entriesOf(const QMenu *menu)
 {
     QStringList entries;
@@ -315,11 +325,7 @@ void TestExport::copyPutsBothFormats()
     QVERIFY(area);
     QGuiApplication::clipboard()->clear();
     // The menu of the figure on view, the contractility overlay, as a right-click opens it.
-    QWidget *overlay = underPointer(area);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, overlay->rect().center(),
-                            overlay->mapToGlobal(overlay->rect().center()));
-    QCoreApplication::sendEvent(overlay, &click);
-    QMenu *menu = openMenu();
+    QMenu *menu = askForMenu(underPointer(area), QContextMenuEvent::Mouse);
     QVERIFY(menu);
     QCOMPARE(entriesOf(menu), QStringList({"Copy", "Save As\u2026", "Print\u2026", "Open in Window"}));
     actionNamed(menu, "copy")->trigger();
@@ -588,11 +594,7 @@ void TestExport::areaMenuOffersExplore()
     explore->setObjectName(QStringLiteral("explore"));
     page->addAction(explore);
     auto *area = page->findChild<PictureArea *>(QStringLiteral("cfc1"));
-    QWidget *overlay = underPointer(area);
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, overlay->rect().center(),
-                          overlay->mapToGlobal(overlay->rect().center()));
-    QCoreApplication::sendEvent(overlay, &key);
-    QMenu *menu = openMenu();
+    QMenu *menu = askForMenu(underPointer(area), QContextMenuEvent::Keyboard);
     QVERIFY(menu);
     QCOMPARE(entriesOf(menu),
              QStringList({"Copy", "Save As\u2026", "Print\u2026", "Open in Window", "-", "Explore\u2026"}));

@@ -22,25 +22,16 @@ namespace fc {
 
 namespace {
 
-struct SaveFilter {
-    ExportFormat format;
-    const char *filter;
-};
-
 // SVG first: it is what the dialog proposes.
-constexpr SaveFilter kSaveFilters[] = {
-    {ExportFormat::Svg, "SVG image (*.svg)"},
-    {ExportFormat::Pdf, "PDF document (*.pdf)"},
-    {ExportFormat::Png, "PNG image (*.png)"},
-};
+constexpr ExportFormat kSaveFormats[] = {ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Png};
 
 ExportFormat formatOfFilter(const QString &filter)
 {
-    for (const SaveFilter &entry : kSaveFilters) {
-        if (filter == QLatin1String(entry.filter))
-            return entry.format;
+    for (ExportFormat format : kSaveFormats) {
+        if (filter == fileFilterOf(format))
+            return format;
     }
-    return ExportFormat::Svg;
+    return kSaveFormats[0];
 }
 
 QString defaultFolder()
@@ -76,12 +67,12 @@ void saveFigureAs(const Figure &figure, QWidget *parent)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
-    for (const SaveFilter &entry : kSaveFilters)
-        filters << QLatin1String(entry.filter);
+    for (ExportFormat format : kSaveFormats)
+        filters << fileFilterOf(format);
     dialog->setNameFilters(filters);
-    dialog->setDefaultSuffix(suffixOf(ExportFormat::Svg));
+    dialog->setDefaultSuffix(suffixOf(kSaveFormats[0]));
     dialog->setDirectory(defaultFolder());
-    dialog->selectFile(figure.name + QLatin1Char('.') + suffixOf(ExportFormat::Svg));
+    dialog->selectFile(figure.name + QLatin1Char('.') + suffixOf(kSaveFormats[0]));
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
         dialog->setDefaultSuffix(suffixOf(formatOfFilter(filter)));
     });

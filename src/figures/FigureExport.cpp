@@ -28,13 +28,23 @@ constexpr double kCopyScale = 2.0;
 struct FormatName {
     ExportFormat format;
     const char *suffix;
+    const char *kind;
 };
 
 constexpr FormatName kFormats[] = {
-    {ExportFormat::Png, "png"},
-    {ExportFormat::Svg, "svg"},
-    {ExportFormat::Pdf, "pdf"},
+    {ExportFormat::Png, "png", "PNG image"},
+    {ExportFormat::Svg, "svg", "SVG image"},
+    {ExportFormat::Pdf, "pdf", "PDF document"},
 };
+
+const FormatName &entryOf(ExportFormat format)
+{
+    for (const FormatName &entry : kFormats) {
+        if (entry.format == format)
+            return entry;
+    }
+    return kFormats[0];
+}
 
 // Draws the figure on white over the whole canvas, one canvas unit per painter unit.
 void paintOnWhite(QPainter &painter, const Figure &figure)
@@ -122,11 +132,13 @@ std::optional<ExportFormat> formatOfPath(const QString &path)
 
 QString suffixOf(ExportFormat format)
 {
-    for (const FormatName &entry : kFormats) {
-        if (entry.format == format)
-            return QLatin1String(entry.suffix);
-    }
-    return {};
+    return QLatin1String(entryOf(format).suffix);
+}
+
+QString fileFilterOf(ExportFormat format)
+{
+    const FormatName &entry = entryOf(format);
+    return QStringLiteral("%1 (*.%2)").arg(QLatin1String(entry.kind), QLatin1String(entry.suffix));
 }
 
 QImage figureImage(const Figure &figure, double scale)

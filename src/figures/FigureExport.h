@@ -21,6 +21,7 @@ enum class ExportFormat { Png, Svg, Pdf };
 // The format a file name asks for by its extension (any case), if it names one.
 std::optional<ExportFormat> formatOfPath(const QString &path);
 QString suffixOf(ExportFormat format);  // "png", "svg", "pdf"
+QString fileFilterOf(ExportFormat format);  // "SVG image (*.svg)", as file dialogs take it
 
 // The figure on white at `scale` pixels per canvas unit.
 QImage figureImage(const Figure &figure, double scale = 1.0);
