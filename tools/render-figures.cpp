@@ -1,28 +1,30 @@
-// Writes every figure of the catalogue to OUTDIR/<name>.png on a white background.
-// At scale 1 one canvas unit is one pixel and pixel (0, 0) is the canvas origin.
+// Writes every figure of the catalogue to OUTDIR/<name>.<format> through the program's
+// own export (PNG on white by default). At scale 1 one canvas unit is one pixel (one
+// point in a PDF) and pixel (0, 0) is the canvas origin.
 //
-// usage: render-figures OUTDIR [--scale S]
+// usage: render-figures OUTDIR [--scale S] [--format png|svg|pdf]
 
 #include "figures/FigureCatalogue.h"
-#include "figures/FigurePainter.h"
+#include "figures/FigureExport.h"
 #include "figures/Fonts.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <QTextStream>
-
-#include <cmath>
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
+    const auto usage = [&err] {
+        err << "usage: render-figures OUTDIR [--scale S] [--format png|svg|pdf]\n";
+        return 2;
+    };
 
     const QStringList args = QCoreApplication::arguments().mid(1);
     QString outDir;
     double scale = 1.0;
+    fc::ExportFormat format = fc::ExportFormat::Png;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--scale") && i + 1 < args.size()) {
             bool ok = false;
@@ -31,17 +33,21 @@ int main(int argc, char *argv[])
                 err << "render-figures: bad scale " << args[i] << '\n';
                 return 2;
             }
-        } else if (outDir.isEmpty()) {
+        } else if (args[i] == QLatin1String("--format") && i + 1 < args.size()) {
+            const std::optional<fc::ExportFormat> chosen = fc::formatOfPath(QLatin1String("x.") + args[++i]);
+            if (!chosen) {
+                err << "render-figures: unknown format " << args[i] << '\n';
+                return 2;
+            }
+            format = *chosen;
+        } else if (outDir.isEmpty() && !args[i].startsWith(QLatin1String("--"))) {
             outDir = args[i];
         } else {
-            outDir.clear();
-            break;
+            return usage();
         }
     }
-    if (outDir.isEmpty()) {
-        err << "usage: render-figures OUTDIR [--scale S]\n";
-        return 2;
-    }
+    if (outDir.isEmpty())
+        return usage();
     if (!QDir().mkpath(outDir)) {
         err << "render-figures: cannot create " << outDir << '\n';
         return 1;
@@ -50,19 +56,10 @@ int main(int argc, char *argv[])
     fc::installFontSubstitutes();
     int failures = 0;
     for (const QString &name : fc::figureNames()) {
-        const fc::Figure *figure = fc::findFigure(name);
-        const QSize size(int(std::ceil(figure->canvas.width() * scale)),
-                         int(std::ceil(figure->canvas.height() * scale)));
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.scale(scale, scale);
-            fc::paintFigure(painter, *figure);
-        }
-        const QString path = QDir(outDir).filePath(name + QLatin1String(".png"));
-        if (!image.save(path)) {
-            err << "render-figures: cannot write " << path << '\n';
+        const QString path = QDir(outDir).filePath(name + QLatin1Char('.') + fc::suffixOf(format));
+        const QString why = fc::saveFigure(*fc::findFigure(name), path, format, scale);
+        if (!why.isEmpty()) {
+            err << "render-figures: cannot write " << path << ": " << why << '\n';
             ++failures;
         }
     }

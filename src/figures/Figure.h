@@ -111,6 +111,7 @@ struct Figure {
     std::vector<Element> elements;
     QString title;        // a short name in words
     QString description;  // what the figure shows, for readers who cannot see it
+    QString heading{};    // the title drawn on the figure as one line; empty: none
 };
 
 }  // namespace fc

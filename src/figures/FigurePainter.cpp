@@ -3,6 +3,7 @@
 #include "figures/Fonts.h"
 
 #include <QLineF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
@@ -125,8 +126,26 @@ public:
         p.translate(e.baseline);
         if (e.rotation != 0)
             p.rotate(-e.rotation);  // counter-clockwise on screen
-        for (const QGlyphRun &run : shaped(e))
-            p.drawGlyphRun(QPointF(0, 0), run);
+        if (const QPaintEngine::Type engine = p.paintEngine()->type();
+            engine == QPaintEngine::SVG || engine == QPaintEngine::Pdf) {
+            // Glyph runs would reach an SVG file as outlines; drawn as a string, the text
+            // stays text. A widened font becomes a widened drawing, which renderers that
+            // ignore a font's stretch reproduce too.
+            QFont font = fontFor(e.face, e.height, e.bold, e.italic);
+            if (const int stretch = font.stretch(); stretch > 0 && stretch != QFont::Unstretched) {
+                p.scale(stretch / 100.0, 1);
+                font.setStretch(QFont::Unstretched);
+            }
+            // The black faces are black by design; asked for the Black weight as well, a
+            // PDF gets them emboldened once more.
+            if (engine == QPaintEngine::Pdf && e.face == Face::ArialBlack)
+                font.setWeight(QFont::Normal);
+            p.setFont(font);
+            p.drawText(QPointF(0, 0), e.text);
+        } else {
+            for (const QGlyphRun &run : shaped(e))
+                p.drawGlyphRun(QPointF(0, 0), run);
+        }
         p.restore();
     }
 

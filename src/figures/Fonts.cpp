@@ -30,6 +30,12 @@ constexpr Substitute kSubstitutes[] = {
     {"Monotype Sorts", "DejaVu Sans"},
 };
 
+// The circled region numbers come from this font's characters whatever the symbol
+// font has (see fontFor).
+constexpr const char *kSymbolsStandIn = "DejaVu Sans";
+
+}  // namespace
+
 QString familyOf(Face face)
 {
     switch (face) {
@@ -42,7 +48,17 @@ QString familyOf(Face face)
     return QStringLiteral("Arial");
 }
 
-}  // namespace
+QString cssFamilies(Face face)
+{
+    const QString family = familyOf(face);
+    QString standIn = QLatin1String(kSymbolsStandIn);
+    for (const Substitute &s : kSubstitutes) {
+        if (family == QLatin1String(s.face) && face != Face::Symbols)
+            standIn = QLatin1String(s.standIn);
+    }
+    const char *generic = face == Face::TimesNewRoman ? "serif" : "sans-serif";
+    return QStringLiteral("'%1', '%2', %3").arg(family, standIn, QLatin1String(generic));
+}
 
 void installFontSubstitutes()
 {
@@ -82,7 +98,7 @@ QFont fontFor(Face face, double pixelSize, bool bold, bool italic)
     // The circled region numbers are not in the symbol fonts' own code points here:
     // the text holds U+2776..U+278D, so any font with those characters will do.
     if (face == Face::Symbols)
-        font.setFamilies({familyOf(face), QStringLiteral("DejaVu Sans")});
+        font.setFamilies({familyOf(face), QLatin1String(kSymbolsStandIn)});
     cache.emplace(key, font);
     return font;
 }

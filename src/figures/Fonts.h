@@ -15,6 +15,12 @@ void installFontSubstitutes();
 // A font of the given face with its size in pixels (canvas units in figures).
 QFont fontFor(Face face, double pixelSize, bool bold = false, bool italic = false);
 
+// The family a font of `face` asks for, and the same as a CSS font-family list: that
+// name first, then the stand-in drawn where it is missing, then a generic family, so
+// that other programs showing an exported figure find the faces the program used.
+QString familyOf(Face face);
+QString cssFamilies(Face face);
+
 // Draws the printable ASCII characters once, out of sight, in `font` at the screen's
 // pixel ratio: the font is resolved and its glyphs rasterized before a page needs them.
 void prepareGlyphs(const QFont &font);

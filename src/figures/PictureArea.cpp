@@ -1,7 +1,9 @@
 #include "figures/PictureArea.h"
 
 #include "figures/Figure.h"
+#include "figures/FigureCommands.h"
 #include "figures/FigurePainter.h"
+#include "figures/FigureWindow.h"
 #include "shell/PageStyle.h"
 
 #include <QAccessibleWidget>
@@ -16,13 +18,6 @@ namespace fc {
 
 namespace {
 
-QString titleOf(const Figure *figure)
-{
-    if (!figure)
-        return QStringLiteral("Empty figure area");
-    return figure->title.isEmpty() ? figure->name : figure->title;
-}
-
 QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("fc::PictureArea") && object->isWidgetType())
@@ -31,6 +26,13 @@ QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *obje
 }
 
 }  // namespace
+
+QString figureTitle(const Figure *figure)
+{
+    if (!figure)
+        return QStringLiteral("Empty figure area");
+    return figure->title.isEmpty() ? figure->name : figure->title;
+}
 
 PictureArea::PictureArea(QWidget *parent)
     : QFrame(parent)
@@ -101,7 +103,7 @@ const Figure *PictureArea::figureOnView() const
 void PictureArea::describeFigureOnView()
 {
     const Figure *figure = figureOnView();
-    setAccessibleName(titleOf(figure));
+    setAccessibleName(figureTitle(figure));
     setAccessibleDescription(figure ? figure->description : QString());
 }
 
@@ -144,6 +146,32 @@ void PictureArea::paintEvent(QPaintEvent *event)
         QPainter painter(this);
         paintFocusMark(painter, area.adjusted(1, 1, -1, -1), palette().color(QPalette::WindowText));
     }
+}
+
+void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const Figure *figure = figureOnView();
+    if (event->button() == Qt::LeftButton && figure)
+        FigureWindow::open(*figure);
+    else
+        QFrame::mouseDoubleClickEvent(event);
+}
+
+void PictureArea::keyPressEvent(QKeyEvent *event)
+{
+    const Figure *figure = figureOnView();
+    const int key = event->key();
+    if (figure && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+        FigureWindow::open(*figure);
+    else if (!sendContextMenuKey(this, event))
+        QFrame::keyPressEvent(event);
+}
+
+void PictureArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (const Figure *figure = figureOnView())
+        popUpAreaMenu(this, *figure, menuPosition(this, event));
 }
 
 void PictureArea::prepare(const Figure &figure, const QSize &size)

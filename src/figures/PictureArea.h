@@ -12,6 +12,10 @@ struct Figure;
 //
 // For assistive technology the area is a graphic named and described after the
 // figure on view: its topmost overlay not hidden, else its own figure.
+// What a user would call the figure: a short name in words ("Empty figure area" for
+// none). Picture areas and figure windows are named by it for assistive technology.
+QString figureTitle(const Figure *figure);
+
 class PictureArea : public QFrame {
     Q_OBJECT
 public:
@@ -39,6 +43,11 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // The figure on view opens in its own window on a double-click, or on Enter or
+    // Space while the area has the focus; the context menu exports it.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     // Keeps overlays (child picture areas) covering this area.
     void resizeEvent(QResizeEvent *event) override;
 

@@ -112,7 +112,7 @@ Figure makeMainFactors()
     b.arrow({9.33, 4.00}, {9.33, 2.50}, 3)
         .arrow({7.69, 4.75}, {7.08, 3.75}, 4)
         .arrow({8.72, 6.25}, {8.10, 7.25}, 3);
-    b.text("Primary Factors Affecting Interaction", {-3.13, 11.12}, kArial32);
+    b.headingText("Primary Factors Affecting Interaction", {-3.13, 11.12}, kArial32);
     b.cvpTitle(CvpTitle::Left);
     b.describe(QStringLiteral("Cardiac and vascular function curves of a healthy circulation"),
         "The cardiac function curve (CFC) and the vascular function curve (VFC) of a healthy "
@@ -132,8 +132,8 @@ Figure makeFailure()
     FigureBuilder b("failure", {78, 102, 806, 486});
     // The frame's right edge is at canvas x 880, CVP 14.05 to two places.
     b.frame(b.axes().toAxis({880, 0}).x()).tickLabels(TickLabels::WideLast);
-    b.text("Heart", {-3.54, 11.16}, kArialBlack32)
-        .text("Failure - Decreased Contractility", {-0.77, 11.16}, kArialBlack32);
+    b.headingText("Heart", {-3.54, 11.16}, kArialBlack32)
+        .headingText("Failure - Decreased Contractility", {-0.77, 11.16}, kArialBlack32);
     b.line({{6.87, 0}, {2.15, 5.00}}, colour::black, 8)
         .pointMarker({6.87, 0}, colour::black)
         .line({{2.15, 5.00}, {0.10, 7.00}, {-4.00, 7.00}}, colour::black, 8)
@@ -220,6 +220,7 @@ struct InitialChanges {
     const char *name;
     QRectF canvas;
     std::vector<TextPiece> title;
+    const char *heading;  // the title as one line of plain text
     const char *volumeNote;
     const CurveData *reflexCfc;
     Patch reflexCfcPatch;
@@ -235,7 +236,7 @@ struct InitialChanges {
     P baroreceptorNoteAt;
     ArrowPlacement baroreceptorArrow;
     std::optional<std::array<P, 3>> extraCurvedArrow;  // tail, through, tip
-    const char *heading;  // the figure's name in words
+    const char *shortTitle;  // the figure named in words
     const char *description;
 };
 
@@ -248,6 +249,7 @@ Figure makeInitialChanges(const InitialChanges &f)
     b.line({{2.97, 0}, {-0.92, 4.00}}, colour::blue, 8).pointMarker({2.97, 0}, colour::blue);
     for (const TextPiece &piece : f.title)
         b.text(piece.text, piece.at, *piece.style);
+    b.heading(QString::fromUtf8(f.heading));
     b.arrow({6.67, 0}, {3.18, 0}, 8, colour::blue);
     b.guideDown({2.15, 5.00}).pointMarker({2.15, 5.00}, colour::black);
     b.guideDown({0.51, 2.50}, colour::blue).pointMarker({0.51, 2.50}, colour::blue);
@@ -282,7 +284,7 @@ Figure makeInitialChanges(const InitialChanges &f)
         const auto &[tail, through, tip] = *f.extraCurvedArrow;
         b.curvedArrow(tail, through, tip, 3);
     }
-    b.describe(QString::fromUtf8(f.heading), QString::fromUtf8(f.description));
+    b.describe(QString::fromUtf8(f.shortTitle), QString::fromUtf8(f.description));
     return std::move(b).build();
 }
 
@@ -309,6 +311,7 @@ Figure makeOrthostatic()
          {") to upright (90", {4.33, 11.06}, &kArialBlack27},
          {"o", {9.90, 11.31}, &kRaisedDegree},
          {")", {10.18, 11.06}, &kArialBlack27}},
+        "Tilt from supine (0\u00b0) to upright (90\u00b0)",
         "1. Reduced central vein volume decreases MCP",
         &kReflexCfc,
         Patch::P5,
@@ -355,6 +358,7 @@ Figure makeBloodLoss()
         "bloodloss",
         {78, 102, 741, 486},
         {{"Blood Loss - Initial Changes ", {-1.51, 11.06}, &kArialBlack27}},
+        "Blood Loss - Initial Changes",
         "1. Reduced volume  decreases MCP",
         &kReflexCfc,
         Patch::P6,
@@ -440,7 +444,7 @@ Figure makeVolume()
 
     TextStyle italicBlack = kArialBlack27;
     italicBlack.italic = true;
-    b.text("Volume and Compliance Affect MCP", {-2.92, 11.06}, kArialBlack27)
+    b.headingText("Volume and Compliance Affect MCP", {-2.92, 11.06}, kArialBlack27)
         .text("Vascular Filling", {-2.90, 10.06}, italicBlack)
         .text(" Relative to Capacity", {2.92, 10.06}, italicBlack);
 
@@ -511,7 +515,7 @@ Figure makeTpr()
     b.guideLeft({1.53, 4.00}).guideLeft({2.76, 6.15});
     dartArrow(b, {4.62, 5.09}, {4.18, 4.34}, 4);
     dartArrow(b, {2.62, 1.25}, {3.18, 2.50}, 4);
-    b.text("Changes in TPR Change Slope of VFC ", {-3.13, 11.31}, kArialBlack27);
+    b.headingText("Changes in TPR Change Slope of VFC ", {-3.13, 11.31}, kArialBlack27);
     b.coTitle(true).cvpTitle(CvpTitle::Left).patch(Patch::P1);
     b.numberedMarker({1.44, 4.12}, colour::blue).numberedMarker({2.87, 6.12}, colour::lightRed);
     b.describe(QStringLiteral("Changes in total peripheral resistance"),

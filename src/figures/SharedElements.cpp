@@ -478,6 +478,20 @@ FigureBuilder &FigureBuilder::describe(const QString &title, const QString &desc
     return *this;
 }
 
+FigureBuilder &FigureBuilder::heading(const QString &line)
+{
+    m_figure.heading = line;
+    return *this;
+}
+
+FigureBuilder &FigureBuilder::headingText(const QString &text, QPointF baseline,
+                                          const TextStyle &style)
+{
+    const QString piece = text.trimmed();
+    heading(m_figure.heading.isEmpty() ? piece : m_figure.heading + QLatin1Char(' ') + piece);
+    return this->text(text, baseline, style);
+}
+
 Figure FigureBuilder::build() &&
 {
     return std::move(m_figure);

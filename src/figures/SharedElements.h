@@ -151,6 +151,10 @@ public:
     FigureBuilder &add(Element element);
 
     FigureBuilder &describe(const QString &title, const QString &description);
+    // The figure's title as one line (a window names the figure by it).
+    FigureBuilder &heading(const QString &line);
+    // Draws a piece of the title, as text() does, and adds it to the heading.
+    FigureBuilder &headingText(const QString &text, QPointF baseline, const TextStyle &style);
 
     Figure build() &&;
 

@@ -103,8 +103,9 @@ Figure makeVfc1()
                      {{-3.79, 5.25}, {-3.51, 5.50}, {-2.44, 5.50}, {-2.15, 5.75}, {-1.87, 5.50},
                       {-0.79, 5.50}, {-0.51, 5.25}},
                      3));
-    b.text(QStringLiteral("A Vascular Function Curve (VFC)"), {-1.69, 11.03}, kArial27Bold);
-    b.text(QStringLiteral("has four important basic regions "), {-1.69, 10.03}, kArial27Bold);
+    b.headingText(QStringLiteral("A Vascular Function Curve (VFC)"), {-1.69, 11.03}, kArial27Bold);
+    b.headingText(QStringLiteral("has four important basic regions "), {-1.69, 10.03},
+                  kArial27Bold);
     b.describe(QStringLiteral("Vascular function curve and its four regions"),
                QStringLiteral(
         "A vascular function curve: venous return against central venous pressure (CVP), "
@@ -174,8 +175,8 @@ Figure makeVfc2()
     b.circle({4.82, 0}, 16, colour::blue);
     b.line({{-0.51, 3.75}, {-4.00, 3.75}}, colour::blue, 8);
     cfcForReference(b);
-    b.text(QStringLiteral("Three different VFC and one CFC for reference"), {-3.54, 10.78},
-           kArial27Bold);
+    b.headingText(QStringLiteral("Three different VFC and one CFC for reference"), {-3.54, 10.78},
+                  kArial27Bold);
     b.text(QStringLiteral("A"), {-3.59, 6.50}, kRed27Bold);
     b.text(QStringLiteral("B"), {-3.54, 5.28}, kArial27Bold);
     b.text(QStringLiteral("C"), {-3.54, 4.03}, kBlue27Bold);
@@ -201,7 +202,8 @@ Figure makeVfc3()
     b.line({{6.82, 0.12}, {-0.56, 8.72}}, colour::red, 8);
     b.line({{6.77, 0.16}, {-0.59, 2.69}}, colour::blue, 8);
     cfcForReference(b);
-    b.text(QStringLiteral("Slope of Region 2 depends on TPR"), {-1.49, 11.03}, kArial27Bold);
+    b.headingText(QStringLiteral("Slope of Region 2 depends on TPR"), {-1.49, 11.03},
+                  kArial27Bold);
     b.text(QStringLiteral("A"), {-1.28, 8.53}, kRed27Bold);
     b.text(QStringLiteral("B"), {-3.54, 5.28}, kArial27Bold);
     b.text(QStringLiteral("C"), {-1.28, 2.53}, kBlue27Bold);

@@ -3,6 +3,7 @@
 #include "concepts/CardiacFunctionCurves.h"
 #include "concepts/Interactions.h"
 #include "concepts/VascularFunctionCurves.h"
+#include "figures/FigureWindow.h"
 #include "figures/Fonts.h"
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
@@ -53,7 +54,10 @@ Program::Program()
     installFontSubstitutes();
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    FigureWindow::closeAll();
+}
 
 void Program::start()
 {
@@ -96,6 +100,7 @@ void Program::endSession()
         if (p && p->window())
             p->window()->hide();
     }
+    FigureWindow::closeAll();
     emit sessionEnded();
     QCoreApplication::exit(0);
 }

@@ -1,0 +1,127 @@
+#include "figures/FigureWindow.h"
+
+#include "figures/Figure.h"
+#include "figures/FigureCommands.h"
+#include "figures/FigurePainter.h"
+#include "figures/PictureArea.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
+#include <map>
+
+namespace fc {
+
+namespace {
+
+// Of the available screen, the most a new window takes.
+constexpr double kLargestShare = 0.9;
+
+std::map<QString, QPointer<FigureWindow>> &openWindows()
+{
+    static std::map<QString, QPointer<FigureWindow>> windows;
+    return windows;
+}
+
+}  // namespace
+
+FigureWindow::FigureWindow(const Figure &figure)
+    : m_figure(figure)
+{
+    setObjectName(QStringLiteral("figure_") + figure.name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(figure.heading.isEmpty() ? figureTitle(&figure) : figure.heading);
+    setAccessibleName(figureTitle(&figure));
+    setAccessibleDescription(figure.description);
+    setPalette(QPalette(colour::white));
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    addFigureActions(this, figure, this, true);
+    auto *preview = new QAction(QStringLiteral("Print Preview\u2026"), this);
+    preview->setObjectName(QStringLiteral("printPreview"));
+    connect(preview, &QAction::triggered, this, [this] { previewFigure(m_figure, this); });
+    addAction(preview);
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        if (!closeKeys.contains(key))
+            closeKeys << key;
+    }
+    for (const QKeySequence &key : closeKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    resize(sizeHint());
+}
+
+FigureWindow *FigureWindow::open(const Figure &figure)
+{
+    QPointer<FigureWindow> &slot = openWindows()[figure.name];
+    if (!slot)
+        slot = new FigureWindow(figure);
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+    return slot;
+}
+
+FigureWindow *FigureWindow::existing(const QString &figureName)
+{
+    const auto found = openWindows().find(figureName);
+    return found == openWindows().end() ? nullptr : found->second.data();
+}
+
+void FigureWindow::closeAll()
+{
+    for (auto &[name, window] : openWindows())
+        delete window.data();
+    openWindows().clear();
+}
+
+double FigureWindow::figureScale() const
+{
+    return std::min(width() / m_figure.canvas.width(), height() / m_figure.canvas.height());
+}
+
+QSize FigureWindow::sizeHint() const
+{
+    // The natural size, or as much of it as the screen has room for.
+    const QSizeF natural = m_figure.canvas.size();
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSizeF room = QSizeF(screen->availableSize()) * kLargestShare;
+    const double scale = std::min({1.0, room.width() / natural.width(),
+                                   room.height() / natural.height()});
+    return (natural * scale).toSize();
+}
+
+void FigureWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const double scale = figureScale();
+    const QSizeF drawn = m_figure.canvas.size() * scale;
+    painter.translate((width() - drawn.width()) / 2, (height() - drawn.height()) / 2);
+    painter.scale(scale, scale);
+    paintFigure(painter, m_figure);
+}
+
+void FigureWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!sendContextMenuKey(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+void FigureWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("figureMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(actions());
+    menu->popup(menuPosition(this, event));
+}
+
+}  // namespace fc

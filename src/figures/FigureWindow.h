@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+namespace fc {
+
+struct Figure;
+
+// A figure in a top-level window of its own, scaled uniformly to fill it on white.
+// One window per figure: opening a figure again raises its window. The windows are
+// no pages; they close with Escape or Ctrl+W and go when the program ends.
+class FigureWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Shows the figure's window, made on first use, and makes it active.
+    static FigureWindow *open(const Figure &figure);
+    // The figure's open window, if any.
+    static FigureWindow *existing(const QString &figureName);
+    // Deletes every figure window at once, as the program ends.
+    static void closeAll();
+
+    const Figure &figure() const { return m_figure; }
+    // The scale from canvas units to window pixels used when painting.
+    double figureScale() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    explicit FigureWindow(const Figure &figure);
+
+    const Figure &m_figure;
+};
+
+}  // namespace fc
