@@ -3,6 +3,7 @@
 #include "concepts/CardiacFunctionCurves.h"
 #include "concepts/Interactions.h"
 #include "concepts/VascularFunctionCurves.h"
+#include "explorer/Explorer.h"
 #include "figures/Fonts.h"
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
@@ -10,6 +11,8 @@
 #include "practice/Test.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 namespace fc {
@@ -53,7 +56,10 @@ Program::Program()
     installFontSubstitutes();
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    delete m_explorer.data();
+}
 
 void Program::start()
 {
@@ -90,12 +96,35 @@ void Program::showPage(PageId id)
     p.show();
 }
 
+void Program::showExplorer()
+{
+    if (!m_explorer) {
+        m_explorer = new Explorer;
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        m_explorer->resize(m_explorer->size().boundedTo(available.size() * 0.9));
+        QRect frame = m_explorer->geometry();
+        frame.moveCenter(available.center());
+        m_explorer->move(frame.topLeft());
+    }
+    m_explorer->setWindowState(m_explorer->windowState() & ~Qt::WindowMinimized);
+    m_explorer->show();
+    m_explorer->raise();
+    m_explorer->activateWindow();
+}
+
+Explorer *Program::explorer() const
+{
+    return m_explorer;
+}
+
 void Program::endSession()
 {
     for (const auto &p : m_pages) {
         if (p && p->window())
             p->window()->hide();
     }
+    if (m_explorer)
+        m_explorer->hide();
     emit sessionEnded();
     QCoreApplication::exit(0);
 }
