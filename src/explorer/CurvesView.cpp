@@ -72,11 +72,27 @@ QSize CurvesView::minimumSizeHint() const
 void CurvesView::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
+    const QRect area = contentsRect();
+    const qreal ratio = devicePixelRatioF();
+    if (m_background.isNull() || m_background.devicePixelRatio() != ratio) {
+        m_background = QPixmap(area.size() * ratio);
+        m_background.setDevicePixelRatio(ratio);
+        m_background.fill(palette().color(QPalette::Window));
+        QPainter layer(&m_background);
+        layer.setTransform(placement() * QTransform::fromTranslate(-area.x(), -area.y()));
+        paintFigure(layer, explorerBackground());
+    }
     QPainter painter(this);
-    painter.setClipRect(contentsRect());
+    painter.setClipRect(area);
+    painter.drawPixmap(area.topLeft(), m_background);
     painter.setTransform(placement());
-    paintFigure(painter, explorerBackground());
     paintFigure(painter, m_curves);
+}
+
+void CurvesView::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    m_background = QPixmap();
 }
 
 }  // namespace fc

@@ -101,6 +101,10 @@ QLabel *readout(const char *name)
     auto *label = new QLabel;
     label->setObjectName(QLatin1String(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Room for the widest value: a new value then changes no size, and the window is
+    // not laid out again on every step.
+    label->setText(QStringLiteral("88.88 l/min mm"));
+    label->setFixedSize(label->sizeHint());
     return label;
 }
 
