@@ -169,8 +169,6 @@ void TestExplorer::controlIsTheFiguresControl()
     // The figures' element data cross at CVP 2.127, CO 5.022: the point the contractility
     // and TPR figures mark at (2.13, 5.03); the others mark the VFC's vertex (2.15, 5.00).
     const OperatingPoint p = operatingPoint(control);
-    QCOMPARE(twoPlaces(p.cvp), QStringLiteral("2.13"));
-    QCOMPARE(twoPlaces(p.co), QStringLiteral("5.02"));
     QVERIFY(std::abs(chainAt(figureCfc, p.cvp) - p.co) < 1e-3);
     QVERIFY(std::abs(polylineAt(vfcControlLine(), p.cvp) - p.co) < 1e-6);
 }
@@ -300,19 +298,11 @@ void TestExplorer::figureAtControl()
     const Figure &background = explorerBackground();
     const Figure curves = explorerCurves(Factors{});
     const Axes axes;
-    // The frame, the tick labels and titles of the cardiac figures.
+    // The frame of the cardiac figures.
     const Figure cfc1 = makeCfc1();
     QVERIFY(std::holds_alternative<RectElement>(background.elements.front()));
     QCOMPARE(std::get<RectElement>(background.elements.front()).rect,
              std::get<RectElement>(cfc1.elements.front()).rect);
-    for (const char *text : {"CVP", " (mmHg)", "CO", "l/", "min", "-4   ", "12", "  0"}) {
-        const bool found = std::any_of(background.elements.begin(), background.elements.end(),
-                                       [&](const Element &e) {
-            const auto *t = std::get_if<TextElement>(&e);
-            return t && t->text == QLatin1String(text);
-        });
-        QVERIFY2(found, text);
-    }
     // Thin black dashes, each on the control CFC or VFC.
     int dashes = 0;
     for (const Element &e : background.elements) {
