@@ -6,7 +6,11 @@
 #include "TestSupport.h"
 
 #include "concepts/ConceptTexts.h"
+#include "explorer/CurveModel.h"
+#include "explorer/Explorer.h"
+#include "explorer/Scenarios.h"
 #include "figures/PictureArea.h"
+#include "shell/ListBox.h"
 #include "shell/Program.h"
 #include "practice/QuestionBank.h"
 #include "practice/Test.h"
@@ -17,6 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSlider>
+#include <QSpinBox>
 #include <QtTest>
 
 #include <array>
@@ -255,11 +261,58 @@ struct TestModel {
     QString text;
 };
 
+// ---- The curve explorer's rules ----
+
+struct Factor {
+    const char *name;  // of its slider and its spin box
+    int minimum;
+    int maximum;
+};
+
+constexpr Factor kFactors[] = {{"contractility", 25, 200}, {"bloodVolume", 60, 140},
+                               {"venousCompliance", 50, 200}, {"resistance", 50, 200}};
+
+// Open or not; the four factors in percent; the scenario row chosen, or -1. Closing
+// discards the window, so every opening starts at control.
+struct ExplorerModel {
+    bool open = false;
+    std::array<int, 4> factors{100, 100, 100, 100};
+    int scenario = -1;
+
+    Factors asFactors() const
+    {
+        return {double(factors[0]), double(factors[1]), double(factors[2]), double(factors[3])};
+    }
+
+    void show()
+    {
+        if (!open)
+            *this = {true};
+    }
+
+    // A factor moved by hand leaves the scenario it no longer shows.
+    void set(std::size_t factor, int value)
+    {
+        factors[factor] = std::clamp(value, kFactors[factor].minimum, kFactors[factor].maximum);
+        if (scenario >= 0 && !(fc::scenarios()[std::size_t(scenario)].factors == asFactors()))
+            scenario = -1;
+    }
+
+    void choose(int row)
+    {
+        scenario = row;
+        const Factors &f = fc::scenarios()[std::size_t(row)].factors;
+        factors = {int(f.contractility), int(f.bloodVolume), int(f.venousCompliance),
+                   int(f.resistance)};
+    }
+};
+
 struct Model {
     std::array<bool, kPageCount> created{};
     std::array<bool, kPageCount> open{};
     std::array<ConceptModel, kPageCount> pages;  // used for the three concept pages
     TestModel test;
+    ExplorerModel explorer;
 
     bool isOpen(PageId id) const { return open[std::size_t(index(id))]; }
     int openCount() const { return int(std::count(open.begin(), open.end(), true)); }
@@ -394,7 +447,17 @@ struct Model {
 
 // ---- Actions ----
 
-enum class Act { Menu, ClickRow, KeyUp, KeyDown, ClickAnswers, Start, Next, Reset, Type, Close };
+enum class Act {
+    Menu, ClickRow, KeyUp, KeyDown, ClickAnswers, Start, Next, Reset, Type, Close,
+    // The curve explorer: Ctrl+E on a page, then its own controls.
+    Explore, FactorKey, FactorTyped, Scenario, Control, CloseExplorer,
+};
+
+// Keys on a factor's slider and the step each makes; Home and End go to the ends.
+constexpr std::pair<Qt::Key, int> kSliderKeys[] = {
+    {Qt::Key_Right, 1}, {Qt::Key_Left, -1},      {Qt::Key_Up, 1},      {Qt::Key_Down, -1},
+    {Qt::Key_PageUp, 10}, {Qt::Key_PageDown, -10}, {Qt::Key_Home, -1000}, {Qt::Key_End, 1000},
+};
 
 struct Action {
     Act act;
@@ -403,6 +466,8 @@ struct Action {
     const char *entry = nullptr;  // Menu
     PageId opens{};           // Menu
     QString typed;            // Type
+    int factor = 0;           // FactorKey, FactorTyped; CloseExplorer: Escape, Ctrl+W, box
+    int value = 0;            // FactorKey: index into kSliderKeys; FactorTyped: the value
 
     QString describe() const
     {
@@ -418,6 +483,17 @@ struct Action {
         case Act::Reset: return QStringLiteral("Reset");
         case Act::Type: return QStringLiteral("type \"%1\"").arg(typed);
         case Act::Close: return QStringLiteral("close %1").arg(on);
+        case Act::Explore: return QStringLiteral("Ctrl+E on %1").arg(on);
+        case Act::FactorKey:
+            return QStringLiteral("key %1 on %2").arg(int(kSliderKeys[value].first), 0, 16)
+                .arg(QLatin1String(kFactors[factor].name));
+        case Act::FactorTyped:
+            return QStringLiteral("type %1 into %2").arg(value).arg(QLatin1String(kFactors[factor].name));
+        case Act::Scenario: return QStringLiteral("click scenario %1").arg(row);
+        case Act::Control: return QStringLiteral("click Control");
+        case Act::CloseExplorer:
+            return QStringLiteral("close the explorer by %1")
+                .arg(factor == 0 ? "Escape" : factor == 1 ? "Ctrl+W" : "its close box");
         }
         return {};
     }
@@ -471,8 +547,20 @@ std::vector<Action> chooseActions(const Model &model, QRandomGenerator &random)
         choices.push_back({3, Act::Type, PageId::Test});
     }
 
+    // Only while the user still has somewhere to go (see above).
     if (choices.empty())
         return {};
+    for (PageId id : kAllPages) {
+        if (model.isOpen(id))
+            choices.push_back({2, Act::Explore, id});
+    }
+    if (model.explorer.open) {
+        choices.push_back({8, Act::FactorKey, PageId::Introduction});
+        choices.push_back({3, Act::FactorTyped, PageId::Introduction});
+        choices.push_back({4, Act::Scenario, PageId::Introduction});
+        choices.push_back({2, Act::Control, PageId::Introduction});
+        choices.push_back({3, Act::CloseExplorer, PageId::Introduction});
+    }
     int total = 0;
     for (const Choice &c : choices)
         total += c.weight;
@@ -498,6 +586,18 @@ std::vector<Action> chooseActions(const Model &model, QRandomGenerator &random)
     case Act::ClickRow:
         action.row = int(random.bounded(model.rowCount(action.page)));
         break;
+    case Act::FactorKey:
+        action.factor = int(random.bounded(4));
+        action.value = int(random.bounded(int(std::size(kSliderKeys))));
+        break;
+    case Act::FactorTyped: {
+        action.factor = int(random.bounded(4));
+        const Factor &f = kFactors[action.factor];
+        action.value = f.minimum + int(random.bounded(f.maximum - f.minimum + 1));
+        break;
+    }
+    case Act::Scenario: action.row = int(random.bounded(int(fc::scenarios().size()))); break;
+    case Act::CloseExplorer: action.factor = int(random.bounded(3)); break;
     case Act::Type: {
         static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz ABCXYZ0123456789.,?!";
         const int length = 1 + int(random.bounded(12));
@@ -531,6 +631,22 @@ void applyToModel(Model &model, const Action &a)
     case Act::Reset: model.reset(); break;
     case Act::Type: model.test.text += a.typed; break;
     case Act::Close: model.close(a.page); break;
+    case Act::Explore: model.explorer.show(); break;
+    case Act::FactorKey: {
+        const auto i = std::size_t(a.factor);
+        model.explorer.set(i, model.explorer.factors[i] + kSliderKeys[a.value].second);
+        break;
+    }
+    case Act::FactorTyped: model.explorer.set(std::size_t(a.factor), a.value); break;
+    case Act::Scenario:
+        if (a.row != model.explorer.scenario)  // no event for the row already chosen
+            model.explorer.choose(a.row);
+        break;
+    case Act::Control:
+        for (std::size_t i = 0; i < 4; ++i)
+            model.explorer.set(i, 100);
+        break;
+    case Act::CloseExplorer: model.explorer.open = false; break;
     }
 }
 
@@ -541,8 +657,60 @@ QListWidget *listOf(Program &program, PageId id)
 
 // Performs an action on the program as a user would. Returns an error when the
 // control it needs is missing.
+QString applyToExplorer(Program &program, const Action &a)
+{
+    Explorer *explorer = program.explorer();
+    if (!explorer)
+        return QStringLiteral("no explorer");
+    const QLatin1String name(kFactors[a.factor].name);
+    switch (a.act) {
+    case Act::FactorKey:
+        QTest::keyClick(explorer->findChild<QSlider *>(name), kSliderKeys[a.value].first);
+        break;
+    case Act::FactorTyped: {
+        auto *spinBox = explorer->findChild<QSpinBox *>(name);
+        spinBox->selectAll();
+        QTest::keyClicks(spinBox, QString::number(a.value));
+        break;
+    }
+    case Act::Scenario:
+        clickRow(explorer->findChild<QListWidget *>(QStringLiteral("scenarios")), a.row);
+        break;
+    case Act::Control:
+        QTest::mouseClick(explorer->findChild<QPushButton *>(QStringLiteral("control")),
+                          Qt::LeftButton);
+        break;
+    case Act::CloseExplorer:
+        // Keys reach the window the user is in.
+        explorer->activateWindow();
+        if (!QTest::qWaitForWindowActive(explorer))
+            return QStringLiteral("explorer not active");
+        if (a.factor == 0)
+            QTest::keyClick(explorer, Qt::Key_Escape);
+        else if (a.factor == 1)
+            QTest::keyClick(explorer, Qt::Key_W, Qt::ControlModifier);
+        else
+            explorer->close();
+        processDeferredDeletes();
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
 QString applyToProgram(Program &program, const Action &a)
 {
+    switch (a.act) {
+    case Act::FactorKey:
+    case Act::FactorTyped:
+    case Act::Scenario:
+    case Act::Control:
+    case Act::CloseExplorer:
+        return applyToExplorer(program, a);
+    default:
+        break;
+    }
     QWidget *window = windowOf(program, a.page);
     if (!window)
         return QStringLiteral("no window for %1").arg(QLatin1String(pageName(a.page)));
@@ -610,6 +778,14 @@ QString applyToProgram(Program &program, const Action &a)
     case Act::Close:
         closeWindow(window);
         return {};
+    case Act::Explore:
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return QStringLiteral("page not active");
+        QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
+        return {};
+    default:
+        return {};
     }
     return {};
 }
@@ -626,6 +802,45 @@ QString quoted(const QStringList &lines)
     for (const QString &l : lines)
         q << quoted(l);
     return QStringLiteral("[%1]").arg(q.join(QStringLiteral(", ")));
+}
+
+QString compareExplorer(Program &program, const ExplorerModel &model, const Action *last)
+{
+    Explorer *explorer = program.explorer();
+    if (bool(explorer) != model.open)
+        return QStringLiteral("explorer open %1, expected %2").arg(!model.open).arg(model.open);
+    if (!explorer)
+        return {};
+    if (!explorer->isVisible())
+        return QStringLiteral("explorer not visible");
+    if (last && last->act == Act::Explore && QApplication::activeWindow() != explorer)
+        return QStringLiteral("explorer not active after Ctrl+E");
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QLatin1String name(kFactors[i].name);
+        const int slider = explorer->findChild<QSlider *>(name)->value();
+        const int spinBox = explorer->findChild<QSpinBox *>(name)->value();
+        if (slider != model.factors[i] || spinBox != model.factors[i])
+            return QStringLiteral("%1: slider %2, spin box %3, expected %4")
+                .arg(name).arg(slider).arg(spinBox).arg(model.factors[i]);
+    }
+    const OperatingPoint p = operatingPoint(model.asFactors());
+    const auto text = [explorer](const char *name) {
+        return explorer->findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    const QString expected = QStringLiteral("%1 mmHg, %2 l/min, %3 mmHg")
+                                 .arg(p.cvp, 0, 'f', 2).arg(p.co, 0, 'f', 2)
+                                 .arg(meanSystemicFillingPressure(model.asFactors()), 0, 'f', 2);
+    const QString shown = QStringLiteral("%1, %2, %3")
+                              .arg(text("operatingCvp"), text("operatingCo"), text("msfp"));
+    if (shown != expected)
+        return QStringLiteral("explorer readouts %1, expected %2").arg(shown, expected);
+    auto *list = explorer->findChild<ListBox *>(QStringLiteral("scenarios"));
+    const QString caption = model.scenario < 0
+        ? QString() : QLatin1String(fc::scenarios()[std::size_t(model.scenario)].caption);
+    if (list->selectedRow() != model.scenario || text("scenarioCaption") != caption)
+        return QStringLiteral("scenario %1 (%2), expected %3")
+            .arg(list->selectedRow()).arg(quoted(text("scenarioCaption"))).arg(model.scenario);
+    return {};
 }
 
 // The first difference between the program and the model, or an empty string.
@@ -710,6 +925,10 @@ QString compare(Program &program, const Model &model, const Action *last)
                     .arg(name, QLatin1String(place.container), actual, expected);
         }
     }
+
+    if (const QString difference = compareExplorer(program, model.explorer, last);
+        !difference.isEmpty())
+        return difference;
 
     if (model.created[std::size_t(index(PageId::Test))]) {
         auto *test = static_cast<fc::Test *>(program.existingPage(PageId::Test));
@@ -821,6 +1040,15 @@ void TestModelBased::randomActions()
         if (a.act == Act::ClickRow && a.page != PageId::Test
             && a.row == m.pages[std::size_t(index(a.page))].selected)
             reached.insert(QStringLiteral("selected row clicked again"));
+        if (a.act == Act::Explore)
+            reached.insert(m.explorer.open ? QStringLiteral("Ctrl+E with the explorer open")
+                                           : QStringLiteral("open the explorer"));
+        if (a.act == Act::CloseExplorer)
+            reached.insert(QStringLiteral("close the explorer ") + QString::number(a.factor));
+        if (a.act == Act::Scenario && a.row != m.explorer.scenario)
+            reached.insert(QStringLiteral("scenario chosen"));
+        if (a.act == Act::FactorKey && m.explorer.scenario >= 0)
+            reached.insert(QStringLiteral("scenario left"));
     };
 
     QRandomGenerator random(seed);
@@ -874,6 +1102,10 @@ void TestModelBased::randomActions()
             missing << QStringLiteral("open ") + QLatin1String(pageName(id));
         missing << QStringLiteral("close ") + QLatin1String(pageName(id));
     }
+    for (int how = 0; how < 3; ++how)
+        missing << QStringLiteral("close the explorer ") + QString::number(how);
+    missing << QStringLiteral("open the explorer") << QStringLiteral("Ctrl+E with the explorer open")
+            << QStringLiteral("scenario chosen") << QStringLiteral("scenario left");
     missing << QStringLiteral("Next on the empty page") << QStringLiteral("right answer")
             << QStringLiteral("selected row clicked again");
     missing.removeIf([&reached](const QString &s) { return reached.count(s) > 0; });

@@ -86,6 +86,18 @@ QAccessibleInterface *plainWindowFactory(const QString &className, QObject *obje
     return nullptr;
 }
 
+// Ctrl+E opens the curve explorer from any page. The action belongs to the window,
+// not to its menu bar, whose entries stay as they are.
+void addExploreAction(QWidget *window, Program &program)
+{
+    auto *explore = new QAction(QStringLiteral("Explore\u2026"), window);
+    explore->setObjectName(QStringLiteral("explore"));
+    explore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    explore->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(explore, &QAction::triggered, &program, &Program::showExplorer);
+    window->addAction(explore);
+}
+
 }  // namespace
 
 Page::Page(Program &program, PageId id, const WindowSettings &settings)
@@ -169,6 +181,8 @@ void Page::load()
         auto *closeKey = new QShortcut(QKeySequence::Close, window);
         connect(closeKey, &QShortcut::activated, window, &QWidget::close);
     }
+
+    addExploreAction(window, m_program);
 
     m_window = window;
     m_shown = false;

@@ -3,6 +3,7 @@
 #include "concepts/CardiacFunctionCurves.h"
 #include "concepts/Interactions.h"
 #include "concepts/VascularFunctionCurves.h"
+#include "explorer/Explorer.h"
 #include "figures/FigureWindow.h"
 #include "figures/Fonts.h"
 #include "reference/Glossary.h"
@@ -11,6 +12,8 @@
 #include "practice/Test.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 namespace fc {
@@ -56,6 +59,7 @@ Program::Program()
 
 Program::~Program()
 {
+    delete m_explorer.data();
     FigureWindow::closeAll();
 }
 
@@ -94,6 +98,27 @@ void Program::showPage(PageId id)
     p.show();
 }
 
+void Program::showExplorer()
+{
+    if (!m_explorer) {
+        m_explorer = new Explorer;
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        m_explorer->resize(m_explorer->size().boundedTo(available.size() * 0.9));
+        QRect frame = m_explorer->geometry();
+        frame.moveCenter(available.center());
+        m_explorer->move(frame.topLeft());
+    }
+    m_explorer->setWindowState(m_explorer->windowState() & ~Qt::WindowMinimized);
+    m_explorer->show();
+    m_explorer->raise();
+    m_explorer->activateWindow();
+}
+
+Explorer *Program::explorer() const
+{
+    return m_explorer;
+}
+
 void Program::endSession()
 {
     for (const auto &p : m_pages) {
@@ -101,6 +126,8 @@ void Program::endSession()
             p->window()->hide();
     }
     FigureWindow::closeAll();
+    if (m_explorer)
+        m_explorer->hide();
     emit sessionEnded();
     QCoreApplication::exit(0);
 }

@@ -2,10 +2,14 @@
 
 #include "shell/Page.h"
 
+#include <QPointer>
+
 #include <array>
 #include <memory>
 
 namespace fc {
+
+class Explorer;
 
 // The page registry: one slot per page class, empty at start, filled the first time
 // the page is asked for and kept for the rest of the run.
@@ -23,6 +27,11 @@ public:
     // "End Session": every open page disappears at once; no page runs a closing step.
     void endSession();
 
+    // Opens the curve explorer at the control settings, or raises it when it is open.
+    // One instance at a time; closing it discards it.
+    void showExplorer();
+    Explorer *explorer() const;
+
     // The page's instance, or nullptr while its slot is empty.
     Page *existingPage(PageId id) const;
     // The page's instance, created on first use.
@@ -37,6 +46,7 @@ private:
     void prepareFrom(std::size_t step);
 
     std::array<std::unique_ptr<Page>, 7> m_pages;
+    QPointer<Explorer> m_explorer;
 };
 
 }  // namespace fc

@@ -1,0 +1,315 @@
+#include "explorer/Explorer.h"
+
+#include "explorer/CurveFigure.h"
+#include "explorer/CurvesView.h"
+#include "explorer/Scenarios.h"
+#include "shell/ListBox.h"
+#include "shell/StatusLabel.h"
+
+#include <QAccessibleWidget>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace fc {
+
+// A factor's slider, whose value a screen reader hears with its unit.
+class FactorSlider : public QSlider {
+    Q_OBJECT
+public:
+    FactorSlider() : QSlider(Qt::Horizontal) {}
+};
+
+namespace {
+
+struct FactorSpec {
+    const char *name;  // objectName of both the slider and the spin box
+    const char *label;
+    const char *accessibleName;
+    int minimum;
+    int maximum;
+    double Factors::*value;
+};
+
+constexpr FactorSpec kFactorSpecs[] = {
+    {"contractility", "&Contractility", "Contractility", 25, 200, &Factors::contractility},
+    {"bloodVolume", "Blood &volume (stressed volume)", "Blood volume", 60, 140,
+     &Factors::bloodVolume},
+    {"venousCompliance", "Venous co&mpliance", "Venous compliance", 50, 200,
+     &Factors::venousCompliance},
+    {"resistance", "&Total peripheral resistance", "Total peripheral resistance", 50, 200,
+     &Factors::resistance},
+};
+
+constexpr int kPageStep = 10;
+
+QString percentOfControl(int value)
+{
+    return QStringLiteral("%1 percent of control").arg(value);
+}
+
+class AccessibleFactorSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleFactorSlider(QSlider *slider)
+        : QAccessibleWidget(slider, QAccessible::Slider)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return percentOfControl(slider()->value());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return slider()->value(); }
+    void setCurrentValue(const QVariant &value) override { slider()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return slider()->maximum(); }
+    QVariant minimumValue() const override { return slider()->minimum(); }
+    QVariant minimumStepSize() const override { return slider()->singleStep(); }
+
+private:
+    QSlider *slider() const { return static_cast<QSlider *>(widget()); }
+};
+
+QAccessibleInterface *factorSliderFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("fc::FactorSlider") && object->isWidgetType())
+        return new AccessibleFactorSlider(static_cast<QSlider *>(object));
+    return nullptr;
+}
+
+QLabel *readout(const char *name)
+{
+    auto *label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Room for the widest value: a new value then changes no size, and the window is
+    // not laid out again on every step.
+    label->setText(QStringLiteral("88.88 l/min mm"));
+    label->setFixedSize(label->sizeHint());
+    return label;
+}
+
+QString twoPlaces(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+// How CO compares with control, in the readouts' precision.
+QString comparedWithControl(double co)
+{
+    static const double control = std::round(operatingPoint(Factors{}).co * 100);
+    const double difference = (std::round(co * 100) - control) / 100;
+    if (difference == 0)
+        return QStringLiteral("CO as at control.");
+    return QStringLiteral("CO %1 l/min %2 control.")
+        .arg(twoPlaces(std::abs(difference)),
+             difference > 0 ? QStringLiteral("above") : QStringLiteral("below"));
+}
+
+}  // namespace
+
+Explorer::Explorer(QWidget *parent) : QWidget(parent)
+{
+    static const bool installed = (QAccessible::installFactory(factorSliderFactory), true);
+    Q_UNUSED(installed);
+
+    setObjectName(QStringLiteral("Explorer"));
+    setWindowTitle(QStringLiteral("Curve Explorer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAccessibleDescription(QStringLiteral(
+        "Move contractility, blood volume, venous compliance and peripheral resistance and "
+        "watch the cardiac and vascular function curves and their operating point"));
+
+    m_view = new CurvesView;
+    m_view->setObjectName(QStringLiteral("curves"));
+
+    auto *panel = new QVBoxLayout;
+    panel->addWidget(buildFactors());
+    auto *control = new QPushButton(QStringLiteral("Control"));
+    control->setObjectName(QStringLiteral("control"));
+    control->setAccessibleDescription(QStringLiteral("Set all four factors to 100 percent"));
+    connect(control, &QPushButton::clicked, this, [this] { setFactors(Factors{}); });
+    panel->addWidget(control, 0, Qt::AlignLeft);
+    panel->addWidget(buildReadouts());
+    panel->addWidget(buildScenarios(), 1);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(panel);
+
+    // Leaving the window, as with its close box: Escape, Ctrl+W, and the platform's
+    // own close keys.
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        if (!closeKeys.contains(key))
+            closeKeys << key;
+    }
+    for (const QKeySequence &key : closeKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &Explorer::announce);
+
+    factorsMoved();
+    m_settle.stop();
+    announce();
+    resize(1180, 680);
+}
+
+Explorer::~Explorer() = default;
+
+QWidget *Explorer::buildFactors()
+{
+    auto *box = new QGroupBox(QStringLiteral("Factors, in percent of control"));
+    auto *layout = new QVBoxLayout(box);
+    for (std::size_t i = 0; i < std::size(kFactorSpecs); ++i) {
+        const FactorSpec &spec = kFactorSpecs[i];
+        const QString name = QLatin1String(spec.name);
+        const QString accessibleName = QLatin1String(spec.accessibleName);
+
+        auto *slider = new FactorSlider;
+        auto *spinBox = new QSpinBox;
+        // One factor, two ways to set it: both controls carry the factor's name.
+        for (QWidget *w : {static_cast<QWidget *>(slider), static_cast<QWidget *>(spinBox)})
+            w->setObjectName(name);
+        slider->setRange(spec.minimum, spec.maximum);
+        slider->setPageStep(kPageStep);
+        slider->setValue(100);
+        slider->setAccessibleName(accessibleName);
+        spinBox->setRange(spec.minimum, spec.maximum);
+        spinBox->setSingleStep(1);
+        spinBox->setSuffix(QStringLiteral(" %"));
+        spinBox->setValue(100);
+        spinBox->setAccessibleName(accessibleName);
+
+        auto *label = new QLabel(QLatin1String(spec.label));
+        label->setBuddy(slider);
+        auto *row = new QHBoxLayout;
+        row->addWidget(slider, 1);
+        row->addWidget(spinBox);
+        layout->addWidget(label);
+        layout->addLayout(row);
+
+        // The spin box follows the slider and the slider the spin box; only the
+        // slider's change moves the curves, once per change.
+        connect(slider, &QSlider::valueChanged, spinBox, &QSpinBox::setValue);
+        connect(spinBox, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+        connect(slider, &QSlider::valueChanged, this, [this] {
+            if (!m_applying)
+                factorsMoved();
+        });
+        m_controls[i] = {slider, spinBox};
+    }
+    return box;
+}
+
+QWidget *Explorer::buildReadouts()
+{
+    auto *box = new QGroupBox(QStringLiteral("Operating point"));
+    auto *form = new QFormLayout(box);
+    m_cvp = readout("operatingCvp");
+    m_co = readout("operatingCo");
+    m_msfp = readout("msfp");
+    form->addRow(QStringLiteral("CVP:"), m_cvp);
+    form->addRow(QStringLiteral("CO:"), m_co);
+    form->addRow(QStringLiteral("Mean systemic filling pressure:"), m_msfp);
+    // What a screen reader announces once the factors have come to rest.
+    m_announcement = new StatusLabel;
+    m_announcement->setObjectName(QStringLiteral("announcement"));
+    m_announcement->setWordWrap(true);
+    form->addRow(m_announcement);
+    return box;
+}
+
+QWidget *Explorer::buildScenarios()
+{
+    auto *box = new QGroupBox(QStringLiteral("&Scenarios"));
+    auto *layout = new QVBoxLayout(box);
+    m_scenarios = new ListBox;
+    m_scenarios->setObjectName(QStringLiteral("scenarios"));
+    m_scenarios->setAccessibleName(QStringLiteral("Scenarios"));
+    for (const Scenario &s : scenarios())
+        m_scenarios->appendRow(QLatin1String(s.name));
+    // Every name in full, without scrolling sideways.
+    m_scenarios->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scenarios->setMinimumWidth(m_scenarios->sizeHintForColumn(0) + 2 * m_scenarios->frameWidth()
+                                 + m_scenarios->verticalScrollBar()->sizeHint().width());
+    m_caption = new QLabel;
+    m_caption->setObjectName(QStringLiteral("scenarioCaption"));
+    m_caption->setWordWrap(true);
+    m_caption->setMinimumHeight(m_caption->fontMetrics().lineSpacing() * 4);
+    m_caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(m_scenarios, 1);
+    layout->addWidget(m_caption);
+    connect(m_scenarios, &ListBox::selectionEvent, this,
+            [this] { scenarioChosen(m_scenarios->selectedRow()); });
+    return box;
+}
+
+void Explorer::setFactors(const Factors &factors)
+{
+    m_applying = true;
+    for (std::size_t i = 0; i < std::size(kFactorSpecs); ++i)
+        m_controls[i].slider->setValue(int(std::lround(factors.*kFactorSpecs[i].value)));
+    m_applying = false;
+    factorsMoved();
+}
+
+void Explorer::scenarioChosen(int row)
+{
+    const Scenario &scenario = scenarios()[std::size_t(row)];
+    m_caption->setText(QLatin1String(scenario.caption));
+    setFactors(scenario.factors);
+}
+
+void Explorer::factorsMoved()
+{
+    for (std::size_t i = 0; i < std::size(kFactorSpecs); ++i)
+        m_factors.*kFactorSpecs[i].value = m_controls[i].slider->value();
+    m_point = operatingPoint(m_factors);
+    m_cvp->setText(twoPlaces(m_point.cvp) + QStringLiteral(" mmHg"));
+    m_co->setText(twoPlaces(m_point.co) + QStringLiteral(" l/min"));
+    m_msfp->setText(twoPlaces(meanSystemicFillingPressure(m_factors)) + QStringLiteral(" mmHg"));
+    m_view->setCurves(explorerCurves(m_factors));
+
+    // A scenario no longer on view is no longer chosen.
+    const int row = m_scenarios->selectedRow();
+    if (row >= 0 && scenarios()[std::size_t(row)].factors != m_factors) {
+        m_scenarios->clearSelection();
+        m_caption->clear();
+    }
+    m_settle.start();
+}
+
+void Explorer::announce()
+{
+    m_announcement->setStatus(QStringLiteral("Operating point CVP %1 mmHg, CO %2 l/min; MSFP %3 mmHg. %4")
+                                  .arg(twoPlaces(m_point.cvp), twoPlaces(m_point.co),
+                                       twoPlaces(meanSystemicFillingPressure(m_factors)),
+                                       comparedWithControl(m_point.co)));
+    m_view->setAccessibleDescription(m_view->curves().description);
+}
+
+}  // namespace fc
+
+#include "Explorer.moc"
