@@ -360,7 +360,7 @@ void TestShell::cardiacPageStaysBehindAndKeepsItsState()
     QVERIFY(chooseMenu(*m_program, PageId::Introduction, "mnuBasics"));
     auto *list = control<QListWidget>(*m_program, PageId::CardiacFunctionCurves, "basicList1");
     QVERIFY(list);
-    clickRow(list, 2);
+    QVERIFY(clickRow(list, 2));
     auto *answers =
         control<QPlainTextEdit>(*m_program, PageId::CardiacFunctionCurves, "BasicAnswers1");
     const QString answer = answers->toPlainText();
@@ -471,8 +471,10 @@ void TestShell::endSessionWithFivePagesOpen()
                       PageId::Interactions, PageId::Glossary})
         m_program->showPage(id);
     QCOMPARE(visibleTopLevels().size(), 5);
+    bool chosen = false;
     const int code = runEventLoop(
-        [this] { QVERIFY(chooseMenu(*m_program, PageId::Interactions, "mnuEnd")); }, 7);
+        [this, &chosen] { chosen = chooseMenu(*m_program, PageId::Interactions, "mnuEnd"); }, 7);
+    QVERIFY2(chosen, "no End Session entry on the interactions page");
     QCOMPARE(code, 0);
     QCOMPARE(ended.count(), 1);
     QVERIFY(visibleTopLevels().isEmpty());
