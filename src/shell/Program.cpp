@@ -10,6 +10,8 @@
 #include "practice/Test.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QTimer>
 
 namespace fc {
@@ -51,6 +53,11 @@ constexpr int kPrepareDelayMs = 200;
 Program::Program()
 {
     installFontSubstitutes();
+    // The desktop entry's id and icon, by which desktops (Wayland ones in particular)
+    // match the windows to the entry.
+    const QString id = QStringLiteral("org.functioncurves.FunctionCurves");
+    QGuiApplication::setDesktopFileName(id);
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(id)));
 }
 
 Program::~Program() = default;
