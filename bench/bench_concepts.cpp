@@ -51,7 +51,7 @@ private slots:
         bool toggle = false;
         QBENCHMARK {
             toggle = !toggle;
-            clickRow(list, toggle ? first : second);
+            QVERIFY(clickRow(list, toggle ? first : second));
             window->repaint();
         }
         QCOMPARE(list->currentRow(), toggle ? first : second);

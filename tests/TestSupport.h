@@ -21,7 +21,7 @@ inline QWidget *windowOf(Program &program, PageId id)
 }
 
 // Triggers the menu entry `name` on the page's menu bar, as a click on it does.
-inline bool chooseMenu(Program &program, PageId on, const char *name)
+[[nodiscard]] inline bool chooseMenu(Program &program, PageId on, const char *name)
 {
     QWidget *window = windowOf(program, on);
     if (!window)
@@ -45,12 +45,16 @@ T *control(Program &program, PageId id, const char *name)
     return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
 }
 
-// Clicks row `row` of a list with the mouse.
-inline void clickRow(QListWidget *list, int row)
+// Clicks row `row` of a list with the mouse; false when the list or the row is missing,
+// for the caller's QVERIFY.
+[[nodiscard]] inline bool clickRow(QListWidget *list, int row)
 {
-    QListWidgetItem *item = list->item(row);
+    QListWidgetItem *item = list ? list->item(row) : nullptr;
+    if (!item)
+        return false;
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    return true;
 }
 
 // Closes the window with its close box and lets it be destroyed.

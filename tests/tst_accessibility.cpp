@@ -456,7 +456,7 @@ void TestAccessibility::descriptionFollowsOverlay()
     auto *widget = find<PictureArea>(page, qPrintable(area));
     QVERIFY(list && widget);
     for (int row : rows)
-        clickRow(list, row);
+        QVERIFY(clickRow(list, row));
     QCOMPARE(widget->figureOnView(), findFigure(figure));
     QCOMPARE(descriptionOf(widget), figureDescription(qPrintable(figure)));
     QCOMPARE(nameOf(widget), nameOf(find<PictureArea>(page, qPrintable(figure))));
@@ -494,16 +494,16 @@ void TestAccessibility::verdictIsAStatusNamedByItsText()
     QCOMPARE(iface->text(QAccessible::Name), QString());
 
     QTest::mouseClick(start, Qt::LeftButton);
-    clickRow(list, kQuestions[0].keyLine);
+    QVERIFY(clickRow(list, kQuestions[0].keyLine));
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("CORRECT!"));
-    clickRow(list, 0);
+    QVERIFY(clickRow(list, 0));
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("TRY AGAIN"));
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral(" "));
     // Question 12's verdict keeps its trailing blank for the reader too.
     for (int k = 2; k < 12; ++k)
         QTest::mouseClick(next, Qt::LeftButton);
-    clickRow(list, kQuestions[11].keyLine);
+    QVERIFY(clickRow(list, kQuestions[11].keyLine));
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("CORRECT! "));
 }
 
@@ -667,7 +667,7 @@ void TestAccessibility::answerBoxDismissedByKey()
     QVERIFY(open(page));
     auto *list = find<QListWidget>(page, "basicList1");
     auto *box = find<QPlainTextEdit>(page, "BasicAnswers1");
-    clickRow(list, 4);
+    QVERIFY(clickRow(list, 4));
     QVERIFY(box->isVisible());
     const QString answer = box->toPlainText();
     box->setFocus();
@@ -786,7 +786,7 @@ void TestAccessibility::focusIsVisible()
     if (page == PageId::Test)
         QTest::mouseClick(find<QPushButton>(page, "cmdStart"), Qt::LeftButton);
     else
-        clickRow(find<QListWidget>(page, "basicList1"), 2);
+        QVERIFY(clickRow(find<QListWidget>(page, "basicList1"), 2));
     auto *widget = find<QWidget>(page, qPrintable(control));
     QVERIFY(widget && widget->isVisible());
     widget->clearFocus();
@@ -859,7 +859,7 @@ void TestAccessibility::listFocusShowsOverSelectedFirstRow()
     // it, so that at any scale the mark stays whole.
     QVERIFY(open(PageId::CardiacFunctionCurves));
     auto *list = find<QListWidget>(PageId::CardiacFunctionCurves, "basicList1");
-    clickRow(list, 0);
+    QVERIFY(clickRow(list, 0));
     list->setFocus();
     QVERIFY(list->hasFocus());
     const QImage image = list->viewport()->grab().toImage();
@@ -879,9 +879,11 @@ void TestAccessibility::buttonFocusVisibleWithoutTab()
     // than by Tab; its mark shows all the same.
     QVERIFY(open(PageId::Test));
     auto *next = find<QPushButton>(PageId::Test, "cmdNext");
+    auto *reset = find<QWidget>(PageId::Test, "cmdReset");
+    QVERIFY(next && reset);
     QTRY_VERIFY(next->hasFocus());
     const QImage with = next->grab().toImage();
-    find<QWidget>(PageId::Test, "cmdReset")->setFocus();
+    reset->setFocus();
     const QImage without = next->grab().toImage();
     QVERIFY(with != without);
 }

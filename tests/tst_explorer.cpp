@@ -540,7 +540,8 @@ void TestExplorer::scenarios()
     QVERIFY(explorer);
     auto *list = explorer->findChild<ListBox *>("scenarios");
     auto *caption = explorer->findChild<QLabel *>("scenarioCaption");
-    clickRow(list, row);
+    QVERIFY(list && caption);
+    QVERIFY(clickRow(list, row));
     QCOMPARE(explorer->factors(), s.factors);
     QCOMPARE(caption->text(), QLatin1String(s.caption));
     QVERIFY(readoutsAgree(explorer));
@@ -552,7 +553,7 @@ void TestExplorer::scenarios()
     QTest::keyClick(explorer->findChild<QSlider *>("resistance"), Qt::Key_Left);
     QCOMPARE(list->selectedRow(), -1);
     QVERIFY(caption->text().isEmpty());
-    clickRow(list, row);
+    QVERIFY(clickRow(list, row));
     QTest::keyClick(list, row + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
     const int next = row + 1 < list->count() ? row + 1 : row - 1;
     QCOMPARE(explorer->factors(), fc::scenarios()[std::size_t(next)].factors);

@@ -674,7 +674,8 @@ QString applyToExplorer(Program &program, const Action &a)
         break;
     }
     case Act::Scenario:
-        clickRow(explorer->findChild<QListWidget *>(QStringLiteral("scenarios")), a.row);
+        if (!clickRow(explorer->findChild<QListWidget *>(QStringLiteral("scenarios")), a.row))
+            return QStringLiteral("no scenario row %1").arg(a.row);
         break;
     case Act::Control:
         QTest::mouseClick(explorer->findChild<QPushButton *>(QStringLiteral("control")),

@@ -101,6 +101,7 @@ private slots:
     void wholeSession();
 
 private:
+    // Each checks as it goes; the caller stops when QTest::currentTestFailed().
     void readEveryTopic(const ConceptPageRun &run);
     void answerEveryQuestion();
     void closeAndReopenEveryPage();
@@ -116,7 +117,7 @@ void TestSession::readEveryTopic(const ConceptPageRun &run)
     QCOMPARE(list->count(), run.rows);
     QVERIFY(box->isHidden());
     for (const Topic &topic : run.topics) {
-        clickRow(list, topic.row);
+        QVERIFY(clickRow(list, topic.row));
         settle();
         QVERIFY(box->isVisible());
         QCOMPARE(box->toPlainText(), QString::fromLatin1(topic.answer));
@@ -126,7 +127,7 @@ void TestSession::readEveryTopic(const ConceptPageRun &run)
         QCOMPARE(box->toPlainText(), QString::fromLatin1(topic.answer));
     }
     // Once more with the keyboard, from the top of the list to its end.
-    clickRow(list, 0);
+    QVERIFY(clickRow(list, 0));
     for (int row = 1; row < run.rows; ++row) {
         QTest::keyClick(list, Qt::Key_Down);
         settle();
@@ -154,10 +155,10 @@ void TestSession::answerEveryQuestion()
         QCOMPARE(list->count(), 6);
         QCOMPARE(list->item(0)->text(), QString::fromLatin1(q.lines[0]));
         // First a wrong option, then the right one.
-        clickRow(list, q.keyLine % 5 + 1);
+        QVERIFY(clickRow(list, q.keyLine % 5 + 1));
         QCOMPARE(verdict->text(), QStringLiteral("TRY AGAIN"));
         QVERIFY(text->toPlainText().isEmpty());
-        clickRow(list, q.keyLine);
+        QVERIFY(clickRow(list, q.keyLine));
         settle();
         QCOMPARE(verdict->text(), k == 12 ? QStringLiteral("CORRECT! ") : QStringLiteral("CORRECT!"));
         QCOMPARE(text->toPlainText(), QString::fromLatin1(q.explanation));
@@ -211,25 +212,43 @@ void TestSession::wholeSession()
     for (const ConceptPageRun &run : conceptRuns()) {
         QVERIFY(clickMenu(*m_program, PageId::Introduction, run.menuEntry));
         readEveryTopic(run);
+        if (QTest::currentTestFailed())
+            return;
     }
     QVERIFY(clickMenu(*m_program, PageId::Introduction, "mnuGlossary"));
     QVERIFY(clickMenu(*m_program, PageId::Introduction, "mnuTest"));
     answerEveryQuestion();
+    if (QTest::currentTestFailed())
+        return;
 
     closeAndReopenEveryPage();
-    for (const ConceptPageRun &run : conceptRuns())
+    if (QTest::currentTestFailed())
+        return;
+    for (const ConceptPageRun &run : conceptRuns()) {
         readEveryTopic(run);
+        if (QTest::currentTestFailed())
+            return;
+    }
     // The counter outlived the closed window; Start begins again at question 1.
     QCOMPARE(static_cast<fc::Test *>(m_program->existingPage(PageId::Test))->slotCounter(), 150);
     answerEveryQuestion();
+    if (QTest::currentTestFailed())
+        return;
 
     QCOMPARE(visibleTopLevels().size(), 7);
-    QTimer::singleShot(0, this, [this] { QVERIFY(clickMenu(*m_program, PageId::Test, "mnuEnd")); });
+    bool chosen = false;
+    QTimer::singleShot(0, this, [this, &chosen] {
+        chosen = clickMenu(*m_program, PageId::Test, "mnuEnd");
+        if (!chosen)
+            QCoreApplication::exit(7);
+    });
     QTimer guard;
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, this, [] { QCoreApplication::exit(7); });
     guard.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
+    const int code = QApplication::exec();
+    QVERIFY2(chosen, "no End Session entry on the test page");
+    QCOMPARE(code, 0);
     QCOMPARE(ended.count(), 1);
     QVERIFY(visibleTopLevels().isEmpty());
 }

@@ -5,6 +5,7 @@
 
 #include "shell/Program.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -51,6 +52,7 @@ private slots:
     }
 
     void startShowsOnlyTheWelcomePage();
+    void desktopEntryAndIcon();
     void welcomeLoadStepRunsOnce();
     void idleTimeOpensNothing();
     void pageWindows_data();
@@ -105,6 +107,22 @@ void TestShell::startShowsOnlyTheWelcomePage()
     QCOMPARE(l2->palette().color(QPalette::Window), QColor(0, 0, 255));
     // The recommendation wraps inside its width rather than running past it.
     QVERIFY(l3->wordWrap());
+}
+
+void TestShell::desktopEntryAndIcon()
+{
+    // Desktops match the windows to the installed desktop entry by this id.
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(FC_APP_ID));
+    m_program->start();
+    QWidget *welcome = windowOf(*m_program, PageId::Introduction);
+    QVERIFY(welcome);
+    // The built-in SVG icon, drawn (which needs Qt's SVG icon engine at run time).
+    const QImage icon = welcome->windowIcon().pixmap(QSize(64, 64)).toImage();
+    QCOMPARE(icon.size(), QSize(64, 64));
+    const QColor heart = icon.pixelColor(32, 48);
+    QVERIFY2(heart.red() > 150 && heart.green() < 100 && heart.alpha() == 255,
+             qPrintable(heart.name(QColor::HexArgb)));
+    QCOMPARE(icon.pixelColor(1, 1).alpha(), 0);
 }
 
 void TestShell::welcomeLoadStepRunsOnce()
@@ -360,7 +378,7 @@ void TestShell::cardiacPageStaysBehindAndKeepsItsState()
     QVERIFY(chooseMenu(*m_program, PageId::Introduction, "mnuBasics"));
     auto *list = control<QListWidget>(*m_program, PageId::CardiacFunctionCurves, "basicList1");
     QVERIFY(list);
-    clickRow(list, 2);
+    QVERIFY(clickRow(list, 2));
     auto *answers =
         control<QPlainTextEdit>(*m_program, PageId::CardiacFunctionCurves, "BasicAnswers1");
     const QString answer = answers->toPlainText();
@@ -471,8 +489,10 @@ void TestShell::endSessionWithFivePagesOpen()
                       PageId::Interactions, PageId::Glossary})
         m_program->showPage(id);
     QCOMPARE(visibleTopLevels().size(), 5);
+    bool chosen = false;
     const int code = runEventLoop(
-        [this] { QVERIFY(chooseMenu(*m_program, PageId::Interactions, "mnuEnd")); }, 7);
+        [this, &chosen] { chosen = chooseMenu(*m_program, PageId::Interactions, "mnuEnd"); }, 7);
+    QVERIFY2(chosen, "no End Session entry on the interactions page");
     QCOMPARE(code, 0);
     QCOMPARE(ended.count(), 1);
     QVERIFY(visibleTopLevels().isEmpty());

@@ -87,6 +87,15 @@ private:
     {
         return control<T>(*m_program, PageId::Test, name);
     }
+    // Shows the test page; false when one of the controls the slots use is missing.
+    [[nodiscard]] bool showTestPage()
+    {
+        m_program->showPage(PageId::Test);
+        return testControl<QPushButton>("cmdStart") && testControl<QPushButton>("cmdNext")
+               && testControl<QListWidget>("List2") && testControl<QLabel>("Label1")
+               && testControl<QPlainTextEdit>("Text");
+    }
+    // Checks as it goes; the caller stops when QTest::currentTestFailed().
     void answerQuestionOneRightly();
 
     std::unique_ptr<Program> m_program;
@@ -95,19 +104,23 @@ private:
 // The page still judges as it should after the stress.
 void TestStress::answerQuestionOneRightly()
 {
-    QTest::mouseClick(testControl<QPushButton>("cmdStart"), Qt::LeftButton);
+    auto *start = testControl<QPushButton>("cmdStart");
     auto *list = testControl<QListWidget>("List2");
+    auto *verdict = testControl<QLabel>("Label1");
+    auto *text = testControl<QPlainTextEdit>("Text");
+    QVERIFY(start && list && verdict && text);
+    QTest::mouseClick(start, Qt::LeftButton);
     QVERIFY(list->isVisible());
+    QVERIFY(list->count() > 0);
     QCOMPARE(list->item(0)->text(), QString::fromLatin1(kQuestions[0].lines[0]));
-    clickRow(list, kQuestions[0].keyLine);
-    QCOMPARE(testControl<QLabel>("Label1")->text(), QStringLiteral("CORRECT!"));
-    QCOMPARE(testControl<QPlainTextEdit>("Text")->toPlainText(),
-             QString::fromLatin1(kQuestions[0].explanation));
+    QVERIFY(clickRow(list, kQuestions[0].keyLine));
+    QCOMPARE(verdict->text(), QStringLiteral("CORRECT!"));
+    QCOMPARE(text->toPlainText(), QString::fromLatin1(kQuestions[0].explanation));
 }
 
 void TestStress::nextPressedThousandsOfTimes()
 {
-    m_program->showPage(PageId::Test);
+    QVERIFY(showTestPage());
     auto *test = static_cast<fc::Test *>(m_program->existingPage(PageId::Test));
     auto *next = testControl<QPushButton>("cmdNext");
     auto *list = testControl<QListWidget>("List2");
@@ -131,11 +144,13 @@ void TestStress::nextPressedThousandsOfTimes()
         QVERIFY(list->item(line)->text().isEmpty());
     QCOMPARE(testControl<QLabel>("Label1")->text(), QStringLiteral(" "));
     // A selection there judges nothing.
-    clickRow(list, 3);
+    QVERIFY(clickRow(list, 3));
     QCOMPARE(testControl<QLabel>("Label1")->text(), QStringLiteral(" "));
     QVERIFY(testControl<QPlainTextEdit>("Text")->toPlainText().isEmpty());
 
     answerQuestionOneRightly();
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(test->slotCounter(), 0);
 }
 
@@ -149,7 +164,7 @@ void TestStress::megabyteInText_data()
 void TestStress::megabyteInText()
 {
     QFETCH(bool, lineBreaks);
-    m_program->showPage(PageId::Test);
+    QVERIFY(showTestPage());
     auto *text = testControl<QPlainTextEdit>("Text");
     const QString pasted = megabyte(lineBreaks);
 
@@ -169,6 +184,8 @@ void TestStress::megabyteInText()
 
     // Nothing reads it; a right answer replaces it and Next empties the box.
     answerQuestionOneRightly();
+    if (QTest::currentTestFailed())
+        return;
     QTest::mouseClick(testControl<QPushButton>("cmdNext"), Qt::LeftButton);
     QVERIFY(text->toPlainText().isEmpty());
     QCOMPARE(testControl<QListWidget>("List2")->item(0)->text(),
@@ -200,17 +217,21 @@ void TestStress::pagesClosedAndReopenedHundredsOfTimes()
             if (p.list) {
                 // Loaded afresh: the rows once, nothing selected, the answer box hidden.
                 auto *list = control<QListWidget>(*m_program, p.page, p.list);
+                QVERIFY(list);
                 QCOMPARE(list->count(), p.rows);
                 QVERIFY(list->selectedItems().isEmpty());
             }
             if (p.page == PageId::Test) {
+                auto *next = testControl<QPushButton>("cmdNext");
+                QVERIFY(next);
                 QVERIFY(testControl<QListWidget>("List2")->isHidden());
-                QTest::mouseClick(testControl<QPushButton>("cmdNext"), Qt::LeftButton);
+                QTest::mouseClick(next, Qt::LeftButton);
                 QCOMPARE(int(test->slotCounter()), std::min(6 * (round + 1), 150));
             } else if (p.list) {
                 auto *box = control<QPlainTextEdit>(*m_program, p.page, "BasicAnswers1");
+                QVERIFY(box);
                 QVERIFY(box->isHidden());
-                clickRow(control<QListWidget>(*m_program, p.page, p.list), 2);
+                QVERIFY(clickRow(control<QListWidget>(*m_program, p.page, p.list), 2));
                 QVERIFY(box->isVisible());
             }
             if (round % 50 == 0)
@@ -287,7 +308,7 @@ void TestStress::arrowKeysHeldDown()
 
 void TestStress::arrowKeysHeldDownOnTheTest()
 {
-    m_program->showPage(PageId::Test);
+    QVERIFY(showTestPage());
     QTest::mouseClick(testControl<QPushButton>("cmdStart"), Qt::LeftButton);
     auto *list = testControl<QListWidget>("List2");
     auto *verdict = testControl<QLabel>("Label1");

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -55,6 +56,11 @@ constexpr int kPrepareDelayMs = 200;
 Program::Program()
 {
     installFontSubstitutes();
+    // The desktop entry's id and icon, by which desktops (Wayland ones in particular)
+    // match the windows to the entry.
+    const QString id = QStringLiteral("org.functioncurves.FunctionCurves");
+    QGuiApplication::setDesktopFileName(id);
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(id)));
 }
 
 Program::~Program()
