@@ -2,6 +2,7 @@
 
 #include "figures/Figure.h"
 #include "figures/FigurePainter.h"
+#include "shell/Zoom.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -101,7 +102,8 @@ double PictureArea::figureScale() const
     const QRect area = contentsRect();
     const double scale = std::min(area.width() / m_figure->canvas.width(),
                                   area.height() / m_figure->canvas.height());
-    return std::clamp(scale, 0.0, 1.0);
+    // Never beyond the natural size, but zoomed in the figure grows with its area.
+    return std::clamp(scale, 0.0, zoomFactor(this));
 }
 
 QSize PictureArea::sizeHint() const
@@ -169,7 +171,8 @@ void PictureArea::paintEvent(QPaintEvent *event)
         // Drawn over the figure, so the keyboard focus is seen on the area.
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(area.adjusted(1, 1, -2, -2));
+        paintZoomed(painter, area, zoomFactor(this),
+                    [&](const QRect &rect) { painter.drawRect(rect.adjusted(1, 1, -2, -2)); });
     }
 }
 
