@@ -255,11 +255,22 @@ struct TestModel {
     QString text;
 };
 
+// The zoom steps in percent; every run starts at 100%.
+constexpr int kSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+constexpr int kStartStep = 5;
+
+// The pages' own font is 13 pixels at 100%; zoomed, it is rounded down.
+int pageFontPixels(int percent)
+{
+    return 13 * percent / 100;
+}
+
 struct Model {
     std::array<bool, kPageCount> created{};
     std::array<bool, kPageCount> open{};
     std::array<ConceptModel, kPageCount> pages;  // used for the three concept pages
     TestModel test;
+    int zoomStep = kStartStep;  // one zoom for every page
 
     bool isOpen(PageId id) const { return open[std::size_t(index(id))]; }
     int openCount() const { return int(std::count(open.begin(), open.end(), true)); }
@@ -394,7 +405,10 @@ struct Model {
 
 // ---- Actions ----
 
-enum class Act { Menu, ClickRow, KeyUp, KeyDown, ClickAnswers, Start, Next, Reset, Type, Close };
+enum class Act {
+    Menu, ClickRow, KeyUp, KeyDown, ClickAnswers, Start, Next, Reset, Type, Close,
+    ZoomIn, ZoomOut, ZoomReset,
+};
 
 struct Action {
     Act act;
@@ -418,6 +432,9 @@ struct Action {
         case Act::Reset: return QStringLiteral("Reset");
         case Act::Type: return QStringLiteral("type \"%1\"").arg(typed);
         case Act::Close: return QStringLiteral("close %1").arg(on);
+        case Act::ZoomIn: return QStringLiteral("Ctrl++ on %1").arg(on);
+        case Act::ZoomOut: return QStringLiteral("Ctrl+- on %1").arg(on);
+        case Act::ZoomReset: return QStringLiteral("Ctrl+0 on %1").arg(on);
         }
         return {};
     }
@@ -471,6 +488,19 @@ std::vector<Action> chooseActions(const Model &model, QRandomGenerator &random)
         choices.push_back({3, Act::Type, PageId::Test});
     }
 
+    // The zoom keys, on one of the open pages; with only the glossary or the
+    // instructions open there is still nothing to do but close the last window.
+    std::vector<PageId> open;
+    for (PageId id : kAllPages) {
+        if (model.isOpen(id))
+            open.push_back(id);
+    }
+    if (!choices.empty()) {
+        const PageId on = open[random.bounded(quint32(open.size()))];
+        choices.push_back({2, Act::ZoomIn, on});
+        choices.push_back({2, Act::ZoomOut, on});
+        choices.push_back({1, Act::ZoomReset, on});
+    }
     if (choices.empty())
         return {};
     int total = 0;
@@ -505,6 +535,13 @@ std::vector<Action> chooseActions(const Model &model, QRandomGenerator &random)
             action.typed += QLatin1Char(alphabet[random.bounded(int(sizeof alphabet) - 1)]);
         break;
     }
+    case Act::ZoomIn:
+    case Act::ZoomOut:
+        // Now and then a run of presses, so that the smallest and largest steps are
+        // reached and pressed beyond.
+        if (random.bounded(4) == 0)
+            return std::vector<Action>(std::size_t(2 + random.bounded(9)), action);
+        break;
     case Act::Next:
         // Now and then a run of presses, so that the closing, placeholder and empty
         // pages come up between Starts and Resets.
@@ -531,6 +568,9 @@ void applyToModel(Model &model, const Action &a)
     case Act::Reset: model.reset(); break;
     case Act::Type: model.test.text += a.typed; break;
     case Act::Close: model.close(a.page); break;
+    case Act::ZoomIn: model.zoomStep = std::min(model.zoomStep + 1, int(std::size(kSteps)) - 1); break;
+    case Act::ZoomOut: model.zoomStep = std::max(model.zoomStep - 1, 0); break;
+    case Act::ZoomReset: model.zoomStep = kStartStep; break;
     }
 }
 
@@ -610,6 +650,19 @@ QString applyToProgram(Program &program, const Action &a)
     case Act::Close:
         closeWindow(window);
         return {};
+    case Act::ZoomIn:
+    case Act::ZoomOut:
+    case Act::ZoomReset: {
+        // The keys act on the active window.
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return QStringLiteral("window not active");
+        const Qt::Key key = a.act == Act::ZoomIn    ? Qt::Key_Plus
+                            : a.act == Act::ZoomOut ? Qt::Key_Minus
+                                                    : Qt::Key_0;
+        QTest::keyClick(window, key, Qt::ControlModifier);
+        return {};
+    }
     }
     return {};
 }
@@ -643,6 +696,21 @@ QString compare(Program &program, const Model &model, const Action *last)
                 .arg(name).arg(!model.open[i]).arg(model.open[i]);
         if (window && !window->isVisible())
             return QStringLiteral("%1: window loaded but not visible").arg(name);
+    }
+    const int percent = kSteps[model.zoomStep];
+    if (program.zoom().percent() != percent)
+        return QStringLiteral("zoom %1%, expected %2%").arg(program.zoom().percent()).arg(percent);
+    for (PageId id : kAllPages) {
+        const char *list = id == PageId::Test ? "List2" : "basicList1";
+        if (!model.isOpen(id) || (id != PageId::Test && !conceptTable(id)))
+            continue;
+        auto *widget = control<QListWidget>(program, id, list);
+        if (!widget || QFontInfo(widget->font()).pixelSize() != pageFontPixels(percent))
+            return QStringLiteral("%1: list font %2 px at %3%, expected %4 px")
+                .arg(QLatin1String(pageName(id)))
+                .arg(widget ? QFontInfo(widget->font()).pixelSize() : -1)
+                .arg(percent)
+                .arg(pageFontPixels(percent));
     }
     if (last && last->act == Act::Menu) {
         QWidget *active = QApplication::activeWindow();
@@ -703,7 +771,15 @@ QString compare(Program &program, const Model &model, const Action *last)
             }
             auto *container = control<PictureArea>(program, table.page, place.container);
             QWidget *parent = container->parentWidget();
-            auto *seen = qobject_cast<PictureArea *>(parent->childAt(container->geometry().center()));
+            const QPoint centre = container->geometry().center();
+            QWidget *under = parent->childAt(centre);
+            // Zoomed in, a place may lie beyond the window's edge: then the place itself
+            // says which of its areas is on top.
+            if (!parent->rect().contains(centre) && container->isVisible()) {
+                under = container->childAt(container->rect().center());
+                under = under ? under : container;
+            }
+            auto *seen = qobject_cast<PictureArea *>(under);
             const QString actual = seen ? seen->objectName() : QStringLiteral("none");
             if (actual != expected)
                 return QStringLiteral("%1: place %2 shows %3, expected %4")
@@ -811,6 +887,12 @@ void TestModelBased::randomActions()
             reached.insert(QStringLiteral("open ") + QLatin1String(pageName(a.opens)));
         if (a.act == Act::Close)
             reached.insert(QStringLiteral("close ") + QLatin1String(pageName(a.page)));
+        if (a.act == Act::ZoomIn && m.zoomStep == int(std::size(kSteps)) - 1)
+            reached.insert(QStringLiteral("Ctrl++ at 300%"));
+        if (a.act == Act::ZoomOut && m.zoomStep == 0)
+            reached.insert(QStringLiteral("Ctrl+- at 50%"));
+        if (a.act == Act::Menu && m.zoomStep != kStartStep && !m.isOpen(a.opens))
+            reached.insert(QStringLiteral("page opened zoomed"));
         if (a.act == Act::Next && m.test.slot == kEmptyPage)
             reached.insert(QStringLiteral("Next on the empty page"));
         if (a.act == Act::ClickRow && a.page == PageId::Test) {
@@ -874,6 +956,8 @@ void TestModelBased::randomActions()
             missing << QStringLiteral("open ") + QLatin1String(pageName(id));
         missing << QStringLiteral("close ") + QLatin1String(pageName(id));
     }
+    missing << QStringLiteral("Ctrl++ at 300%") << QStringLiteral("Ctrl+- at 50%")
+            << QStringLiteral("page opened zoomed");
     missing << QStringLiteral("Next on the empty page") << QStringLiteral("right answer")
             << QStringLiteral("selected row clicked again");
     missing.removeIf([&reached](const QString &s) { return reached.count(s) > 0; });
