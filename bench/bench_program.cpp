@@ -7,6 +7,8 @@
 // and memory are measured in fresh child processes: this program runs itself again
 // with "--child <what>".
 
+#include "BenchReport.h"
+
 #include "figures/PictureArea.h"
 #include "shell/Program.h"
 
@@ -239,13 +241,7 @@ double child(const QString &what, const QString &argument, qint64 *startedNs = n
 
 // ---- The table ----
 
-struct Row {
-    QString what;
-    double value;
-    QString unit;
-    QString budget;
-    bool pass;
-};
+using bench::Row;
 
 std::vector<Row> rows;
 
@@ -460,21 +456,5 @@ int main(int argc, char *argv[])
     measureInProcess();
     measureMemory();
 
-    bool allPass = true;
-    int width = 0;
-    for (const Row &r : rows)
-        width = std::max(width, int(r.what.size()));
-    std::printf("| %-*s | %10s | %-10s | %-6s |\n", width, "Measurement (median)", "Value",
-                "Budget", "Result");
-    std::printf("|-%s-|-%s-|-%s-|-%s-|\n", QByteArray(width, '-').constData(),
-                QByteArray(10, '-').constData(), QByteArray(10, '-').constData(),
-                QByteArray(6, '-').constData());
-    for (const Row &r : rows) {
-        const QString value = QStringLiteral("%1 %2").arg(r.value, 0, 'f', 2).arg(r.unit);
-        const char *result = r.budget.isEmpty() ? "" : (r.pass ? "PASS" : "FAIL");
-        std::printf("| %-*s | %10s | %-10s | %-6s |\n", width, qPrintable(r.what),
-                    qPrintable(value), qPrintable(r.budget), result);
-        allPass = allPass && r.pass;
-    }
-    return allPass ? 0 : 1;
+    return bench::printRows(rows) ? 0 : 1;
 }

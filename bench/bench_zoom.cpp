@@ -8,6 +8,8 @@
 // Run it under QT_QPA_PLATFORM=offscreen with tests/offscreen.json (1920 x 1080);
 // prints a table and exits with 1 when a budget is missed.
 
+#include "BenchReport.h"
+
 #include "../tests/TestSupport.h"
 
 #include <QFile>
@@ -83,38 +85,22 @@ double residentMiB()
     return -1;
 }
 
-void repaintAll()
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            w->repaint();
-    }
-}
-
 // Presses the zoom keys on `window` until the zoom is `percent`, painting each step.
 void zoomTo(Program &program, QWidget *window, int percent)
 {
     while (program.zoom().percent() != percent) {
         QTest::keyClick(window, program.zoom().percent() < percent ? Qt::Key_Plus : Qt::Key_Minus,
                         Qt::ControlModifier);
-        repaintAll();
+        QTest::qWait(20);  // long enough for the window to paint the step
     }
 }
 
-// Lets the zoom level shown for a moment fade and go.
+// Lets the zoom level shown for a moment fade and go, and the window paint.
 void waitForLevelToGo()
 {
     QTest::qWait(1600);
     processDeferredDeletes();
 }
-
-struct Row {
-    QString what;
-    double value;
-    const char *unit;
-    QString budget;
-    bool pass = true;
-};
 
 }  // namespace
 
@@ -123,7 +109,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     PaintLog log;
     app.installEventFilter(&log);
-    std::vector<Row> rows;
+    std::vector<bench::Row> rows;
 
     Program program;
     program.start();
@@ -147,7 +133,7 @@ int main(int argc, char *argv[])
         }
         const double floorMs = median(floor);
         rows.push_back({QStringLiteral("repaint of every control at %1%, the floor").arg(high),
-                        floorMs, "ms", {}});
+                        floorMs, QStringLiteral("ms"), {}});
 
         std::vector<double> steps;
         for (int i = 0; i < kRepeats; ++i) {
@@ -158,9 +144,10 @@ int main(int argc, char *argv[])
         }
         const double stepMs = median(steps);
         rows.push_back({QStringLiteral("zoom step %1% <-> %2%").arg(low).arg(high), stepMs,
-                        "ms", QStringLiteral("< %1 ms").arg(kStepTargetMs),
+                        QStringLiteral("ms"), QStringLiteral("< %1 ms").arg(kStepTargetMs),
                         stepMs < kStepTargetMs});
-        rows.push_back({QStringLiteral("  as a ratio to the floor"), stepMs / floorMs, "x",
+        rows.push_back({QStringLiteral("  as a ratio to the floor"), stepMs / floorMs,
+                        QStringLiteral("x"),
                         QStringLiteral("<= %1").arg(kStepBudgetRatio),
                         stepMs / floorMs <= kStepBudgetRatio});
     }
@@ -174,11 +161,9 @@ int main(int argc, char *argv[])
         return 2;
     zoomTo(program, window, 100);
     waitForLevelToGo();
-    repaintAll();
     const double at100 = residentMiB();
     zoomTo(program, window, 300);
     waitForLevelToGo();
-    repaintAll();
     const double at300 = residentMiB();
     // Ten rounds through every step first: each size's glyphs and the style's
     // pixmaps are cached then, the pixmap cache up to its limit (10 MiB).
@@ -188,36 +173,21 @@ int main(int argc, char *argv[])
             zoomTo(program, window, 300);
         }
         waitForLevelToGo();
-        repaintAll();
         return residentMiB();
     };
     const double warm = rounds(10);
     const double after = rounds(10);
-    rows.push_back({QStringLiteral("memory, all seven pages open at 100%"), at100, "MiB", {}});
-    rows.push_back({QStringLiteral("memory, all seven pages open at 300%"), at300, "MiB", {}});
-    rows.push_back({QStringLiteral("  300% above 100%"), at300 - at100, "MiB", {}});
+    const QString mib = QStringLiteral("MiB");
+    rows.push_back({QStringLiteral("memory, all seven pages open at 100%"), at100, mib, {}});
+    rows.push_back({QStringLiteral("memory, all seven pages open at 300%"), at300, mib, {}});
+    rows.push_back({QStringLiteral("  300% above 100%"), at300 - at100, mib, {}});
     rows.push_back({QStringLiteral("memory at 300% after 10 rounds to 50% and back"), warm,
-                    "MiB", {}});
-    rows.push_back({QStringLiteral("  and after 10 more rounds"), after, "MiB", {}});
-    rows.push_back({QStringLiteral("  as a ratio to after the first 10"), after / warm, "x",
+                    mib, {}});
+    rows.push_back({QStringLiteral("  and after 10 more rounds"), after, mib, {}});
+    rows.push_back({QStringLiteral("  as a ratio to after the first 10"), after / warm,
+                    QStringLiteral("x"),
                     QStringLiteral("<= %1").arg(kMemoryBudgetRatio),
                     after / warm <= kMemoryBudgetRatio});
 
-    bool allPass = true;
-    int width = 0;
-    for (const Row &r : rows)
-        width = std::max(width, int(r.what.size()));
-    std::printf("| %-*s | %10s | %-10s | %-6s |\n", width, "Measurement (median)", "Value",
-                "Budget", "Result");
-    std::printf("|-%s-|-%s-|-%s-|-%s-|\n", QByteArray(width, '-').constData(),
-                QByteArray(10, '-').constData(), QByteArray(10, '-').constData(),
-                QByteArray(6, '-').constData());
-    for (const Row &r : rows) {
-        const QString value = QStringLiteral("%1 %2").arg(r.value, 0, 'f', 2).arg(QLatin1String(r.unit));
-        const char *result = r.budget.isEmpty() ? "" : (r.pass ? "PASS" : "FAIL");
-        std::printf("| %-*s | %10s | %-10s | %-6s |\n", width, qPrintable(r.what),
-                    qPrintable(value), qPrintable(r.budget), result);
-        allPass = allPass && r.pass;
-    }
-    return allPass ? 0 : 1;
+    return bench::printRows(rows) ? 0 : 1;
 }
