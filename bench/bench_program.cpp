@@ -7,7 +7,7 @@
 // and memory are measured in fresh child processes: this program runs itself again
 // with "--child <what>".
 
-#include "BenchReport.h"
+#include "BenchSupport.h"
 
 #include "figures/PictureArea.h"
 #include "shell/Program.h"
@@ -112,14 +112,7 @@ qint64 windowSurfacesKiB()
 
 qint64 peakMemoryKiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
+    return bench::memoryKiB("VmHWM");
 }
 
 // How long after the welcome page appears a first page is opened, in milliseconds.

@@ -8,11 +8,10 @@
 // Run it under QT_QPA_PLATFORM=offscreen with tests/offscreen.json (1920 x 1080);
 // prints a table and exits with 1 when a budget is missed.
 
-#include "BenchReport.h"
+#include "BenchSupport.h"
 
 #include "../tests/TestSupport.h"
 
-#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QTest>
@@ -75,14 +74,7 @@ double timedMs(const PaintLog &log, const QWidget *window, const std::function<v
 
 double residentMiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-    }
-    return -1;
+    return bench::memoryKiB("VmRSS") / 1024.0;
 }
 
 // Presses the zoom keys on `window` until the zoom is `percent`, painting each step.

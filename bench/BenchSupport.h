@@ -1,8 +1,9 @@
 #pragma once
 
-// The table every benchmark prints: one row per measurement, its median beside its
-// budget.
+// What the benchmarks share: the process's memory as the kernel reports it, and the
+// table each prints, one row per measurement with its median beside its budget.
 
+#include <QFile>
 #include <QString>
 
 #include <algorithm>
@@ -10,6 +11,21 @@
 #include <vector>
 
 namespace fc::bench {
+
+// A memory figure of this process from /proc/self/status ("VmHWM", "VmRSS"), in KiB;
+// -1 where there is none.
+inline qint64 memoryKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray key = QByteArray(field) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
 
 struct Row {
     QString what;
