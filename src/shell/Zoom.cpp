@@ -212,10 +212,9 @@ public:
         m_indicator->raise();
         m_indicator->setStatus(QStringLiteral("Zoom %1%").arg(percent));
         m_indicator->adjustSize();
-        // The top right-hand corner of the visible part of the page.
-        const QRect visible = m_client->visibleRegion().boundingRect();
-        const QPoint corner = m_client->mapTo(
-            m_window, QPoint(std::min(visible.right(), m_window->width()) - 8, 8));
+        // The top right-hand corner of the client area, which keeps the window's size
+        // while the controls in it grow.
+        const QPoint corner = m_client->mapTo(m_window, QPoint(m_client->width() - 8, 8));
         m_indicator->move(corner.x() - m_indicator->width(), corner.y());
         m_fade->start();
     }
