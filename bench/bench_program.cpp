@@ -8,6 +8,7 @@
 // and memory are measured in fresh child processes: this program runs itself again
 // with "--child <what>".
 
+#include "BenchSupport.h"
 #include "explorer/CurvesView.h"
 #include "explorer/Explorer.h"
 #include "figures/PictureArea.h"
@@ -115,14 +116,7 @@ qint64 windowSurfacesKiB()
 
 qint64 peakMemoryKiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
+    return bench::memoryKiB("VmHWM");
 }
 
 // How long after the welcome page appears a first page is opened, in milliseconds.
@@ -244,13 +238,7 @@ double child(const QString &what, const QString &argument, qint64 *startedNs = n
 
 // ---- The table ----
 
-struct Row {
-    QString what;
-    double value;
-    QString unit;
-    QString budget;
-    bool pass;
-};
+using bench::Row;
 
 std::vector<Row> rows;
 
@@ -527,21 +515,5 @@ int main(int argc, char *argv[])
     measureExplorer();
     measureMemory();
 
-    bool allPass = true;
-    int width = 0;
-    for (const Row &r : rows)
-        width = std::max(width, int(r.what.size()));
-    std::printf("| %-*s | %10s | %-10s | %-6s |\n", width, "Measurement (median)", "Value",
-                "Budget", "Result");
-    std::printf("|-%s-|-%s-|-%s-|-%s-|\n", QByteArray(width, '-').constData(),
-                QByteArray(10, '-').constData(), QByteArray(10, '-').constData(),
-                QByteArray(6, '-').constData());
-    for (const Row &r : rows) {
-        const QString value = QStringLiteral("%1 %2").arg(r.value, 0, 'f', 2).arg(r.unit);
-        const char *result = r.budget.isEmpty() ? "" : (r.pass ? "PASS" : "FAIL");
-        std::printf("| %-*s | %10s | %-10s | %-6s |\n", width, qPrintable(r.what),
-                    qPrintable(value), qPrintable(r.budget), result);
-        allPass = allPass && r.pass;
-    }
-    return allPass ? 0 : 1;
+    return bench::printRows(rows) ? 0 : 1;
 }

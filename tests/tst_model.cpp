@@ -306,6 +306,15 @@ struct ExplorerModel {
                    int(f.resistance)};
     }
 };
+// The zoom steps in percent; every run starts at 100%.
+constexpr int kSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+constexpr int kStartStep = 5;
+
+// The pages' own font is 13 pixels at 100%; zoomed, it is rounded down.
+int pageFontPixels(int percent)
+{
+    return 13 * percent / 100;
+}
 
 struct Model {
     std::array<bool, kPageCount> created{};
@@ -313,6 +322,7 @@ struct Model {
     std::array<ConceptModel, kPageCount> pages;  // used for the three concept pages
     TestModel test;
     ExplorerModel explorer;
+    int zoomStep = kStartStep;  // one zoom for every page
 
     bool isOpen(PageId id) const { return open[std::size_t(index(id))]; }
     int openCount() const { return int(std::count(open.begin(), open.end(), true)); }
@@ -451,6 +461,7 @@ enum class Act {
     Menu, ClickRow, KeyUp, KeyDown, ClickAnswers, Start, Next, Reset, Type, Close,
     // The curve explorer: Ctrl+E on a page, then its own controls.
     Explore, FactorKey, FactorTyped, Scenario, Control, CloseExplorer,
+    ZoomIn, ZoomOut, ZoomReset,
 };
 
 // Keys on a factor's slider and the step each makes; Home and End go to the ends.
@@ -494,6 +505,9 @@ struct Action {
         case Act::CloseExplorer:
             return QStringLiteral("close the explorer by %1")
                 .arg(factor == 0 ? "Escape" : factor == 1 ? "Ctrl+W" : "its close box");
+        case Act::ZoomIn: return QStringLiteral("Ctrl++ on %1").arg(on);
+        case Act::ZoomOut: return QStringLiteral("Ctrl+- on %1").arg(on);
+        case Act::ZoomReset: return QStringLiteral("Ctrl+0 on %1").arg(on);
         }
         return {};
     }
@@ -547,6 +561,19 @@ std::vector<Action> chooseActions(const Model &model, QRandomGenerator &random)
         choices.push_back({3, Act::Type, PageId::Test});
     }
 
+    // The zoom keys, on one of the open pages; with only the glossary or the
+    // instructions open there is still nothing to do but close the last window.
+    std::vector<PageId> open;
+    for (PageId id : kAllPages) {
+        if (model.isOpen(id))
+            open.push_back(id);
+    }
+    if (!choices.empty()) {
+        const PageId on = open[random.bounded(quint32(open.size()))];
+        choices.push_back({2, Act::ZoomIn, on});
+        choices.push_back({2, Act::ZoomOut, on});
+        choices.push_back({1, Act::ZoomReset, on});
+    }
     // Only while the user still has somewhere to go (see above).
     if (choices.empty())
         return {};
@@ -605,6 +632,13 @@ std::vector<Action> chooseActions(const Model &model, QRandomGenerator &random)
             action.typed += QLatin1Char(alphabet[random.bounded(int(sizeof alphabet) - 1)]);
         break;
     }
+    case Act::ZoomIn:
+    case Act::ZoomOut:
+        // Now and then a run of presses, so that the smallest and largest steps are
+        // reached and pressed beyond.
+        if (random.bounded(4) == 0)
+            return std::vector<Action>(std::size_t(2 + random.bounded(9)), action);
+        break;
     case Act::Next:
         // Now and then a run of presses, so that the closing, placeholder and empty
         // pages come up between Starts and Resets.
@@ -647,6 +681,9 @@ void applyToModel(Model &model, const Action &a)
             model.explorer.set(i, 100);
         break;
     case Act::CloseExplorer: model.explorer.open = false; break;
+    case Act::ZoomIn: model.zoomStep = std::min(model.zoomStep + 1, int(std::size(kSteps)) - 1); break;
+    case Act::ZoomOut: model.zoomStep = std::max(model.zoomStep - 1, 0); break;
+    case Act::ZoomReset: model.zoomStep = kStartStep; break;
     }
 }
 
@@ -785,6 +822,19 @@ QString applyToProgram(Program &program, const Action &a)
             return QStringLiteral("page not active");
         QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
         return {};
+    case Act::ZoomIn:
+    case Act::ZoomOut:
+    case Act::ZoomReset: {
+        // The keys act on the active window.
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return QStringLiteral("window not active");
+        const Qt::Key key = a.act == Act::ZoomIn    ? Qt::Key_Plus
+                            : a.act == Act::ZoomOut ? Qt::Key_Minus
+                                                    : Qt::Key_0;
+        QTest::keyClick(window, key, Qt::ControlModifier);
+        return {};
+    }
     default:
         return {};
     }
@@ -860,6 +910,21 @@ QString compare(Program &program, const Model &model, const Action *last)
         if (window && !window->isVisible())
             return QStringLiteral("%1: window loaded but not visible").arg(name);
     }
+    const int percent = kSteps[model.zoomStep];
+    if (program.zoom().percent() != percent)
+        return QStringLiteral("zoom %1%, expected %2%").arg(program.zoom().percent()).arg(percent);
+    for (PageId id : kAllPages) {
+        const char *list = id == PageId::Test ? "List2" : "basicList1";
+        if (!model.isOpen(id) || (id != PageId::Test && !conceptTable(id)))
+            continue;
+        auto *widget = control<QListWidget>(program, id, list);
+        if (!widget || QFontInfo(widget->font()).pixelSize() != pageFontPixels(percent))
+            return QStringLiteral("%1: list font %2 px at %3%, expected %4 px")
+                .arg(QLatin1String(pageName(id)))
+                .arg(widget ? QFontInfo(widget->font()).pixelSize() : -1)
+                .arg(percent)
+                .arg(pageFontPixels(percent));
+    }
     if (last && last->act == Act::Menu) {
         QWidget *active = QApplication::activeWindow();
         if (active != windowOf(program, last->opens))
@@ -919,7 +984,15 @@ QString compare(Program &program, const Model &model, const Action *last)
             }
             auto *container = control<PictureArea>(program, table.page, place.container);
             QWidget *parent = container->parentWidget();
-            auto *seen = qobject_cast<PictureArea *>(parent->childAt(container->geometry().center()));
+            const QPoint centre = container->geometry().center();
+            QWidget *under = parent->childAt(centre);
+            // Zoomed in, a place may lie beyond the window's edge: then the place itself
+            // says which of its areas is on top.
+            if (!parent->rect().contains(centre) && container->isVisible()) {
+                under = container->childAt(container->rect().center());
+                under = under ? under : container;
+            }
+            auto *seen = qobject_cast<PictureArea *>(under);
             const QString actual = seen ? seen->objectName() : QStringLiteral("none");
             if (actual != expected)
                 return QStringLiteral("%1: place %2 shows %3, expected %4")
@@ -1031,6 +1104,12 @@ void TestModelBased::randomActions()
             reached.insert(QStringLiteral("open ") + QLatin1String(pageName(a.opens)));
         if (a.act == Act::Close)
             reached.insert(QStringLiteral("close ") + QLatin1String(pageName(a.page)));
+        if (a.act == Act::ZoomIn && m.zoomStep == int(std::size(kSteps)) - 1)
+            reached.insert(QStringLiteral("Ctrl++ at 300%"));
+        if (a.act == Act::ZoomOut && m.zoomStep == 0)
+            reached.insert(QStringLiteral("Ctrl+- at 50%"));
+        if (a.act == Act::Menu && m.zoomStep != kStartStep && !m.isOpen(a.opens))
+            reached.insert(QStringLiteral("page opened zoomed"));
         if (a.act == Act::Next && m.test.slot == kEmptyPage)
             reached.insert(QStringLiteral("Next on the empty page"));
         if (a.act == Act::ClickRow && a.page == PageId::Test) {
@@ -1107,6 +1186,8 @@ void TestModelBased::randomActions()
         missing << QStringLiteral("close the explorer ") + QString::number(how);
     missing << QStringLiteral("open the explorer") << QStringLiteral("Ctrl+E with the explorer open")
             << QStringLiteral("scenario chosen") << QStringLiteral("scenario left");
+    missing << QStringLiteral("Ctrl++ at 300%") << QStringLiteral("Ctrl+- at 50%")
+            << QStringLiteral("page opened zoomed");
     missing << QStringLiteral("Next on the empty page") << QStringLiteral("right answer")
             << QStringLiteral("selected row clicked again");
     missing.removeIf([&reached](const QString &s) { return reached.count(s) > 0; });

@@ -5,6 +5,7 @@
 #include "figures/FigurePainter.h"
 #include "figures/FigureWindow.h"
 #include "shell/PageStyle.h"
+#include "shell/Zoom.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -77,7 +78,8 @@ double PictureArea::figureScale() const
     const QRect area = contentsRect();
     const double scale = std::min(area.width() / m_figure->canvas.width(),
                                   area.height() / m_figure->canvas.height());
-    return std::clamp(scale, 0.0, 1.0);
+    // Never beyond the natural size, but zoomed in the figure grows with its area.
+    return std::clamp(scale, 0.0, zoomFactor(this));
 }
 
 QSize PictureArea::sizeHint() const
@@ -144,7 +146,7 @@ void PictureArea::paintEvent(QPaintEvent *event)
     if (hasFocus()) {
         // Drawn over the figure, so the keyboard focus is seen on the area.
         QPainter painter(this);
-        paintFocusMark(painter, area.adjusted(1, 1, -1, -1), palette().color(QPalette::WindowText));
+        paintFocusMark(painter, area, palette().color(QPalette::WindowText), zoomFactor(this), 1);
     }
 }
 

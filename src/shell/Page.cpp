@@ -195,6 +195,7 @@ void Page::load()
 
     buildControls(client);
     Form_Load();
+    m_program.zoom().attach(window, client, settings.placement == WindowPlacement::Centred);
 }
 
 void Page::show()

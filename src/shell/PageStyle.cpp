@@ -2,6 +2,7 @@
 
 #include "figures/Fonts.h"
 #include "shell/Twips.h"
+#include "shell/Zoom.h"
 
 #include <QPainter>
 
@@ -47,19 +48,22 @@ QColor focusColourOn(const QColor &face)
     return luminance(face) > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-void paintFocusMark(QPainter &painter, const QRect &rect, const QColor &colour)
+void paintFocusMark(QPainter &painter, const QRect &rect, const QColor &colour, double zoom,
+                    int inset)
 {
     painter.save();
     painter.setPen(QPen(colour, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    paintZoomed(painter, rect, zoom, [&](const QRect &design) {
+        painter.drawRect(design.adjusted(inset, inset, -inset - 1, -inset - 1));
+    });
     painter.restore();
 }
 
 void paintFocusFrame(QWidget *widget, const QColor &colour)
 {
     QPainter painter(widget);
-    paintFocusMark(painter, widget->rect(), colour);
+    paintFocusMark(painter, widget->rect(), colour, zoomFactor(widget));
 }
 
 }  // namespace fc

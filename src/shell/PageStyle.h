@@ -29,8 +29,10 @@ void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColo
 // Black or white, whichever stands out more against `face`.
 QColor focusColourOn(const QColor &face);
 
-// The one focus mark: a dotted rectangle just inside `rect`.
-void paintFocusMark(QPainter &painter, const QRect &rect, const QColor &colour);
+// The one focus mark: a dotted rectangle `inset` pixels of the 100% design inside
+// `rect`, drawn at `zoom` so that its dots keep their proportions.
+void paintFocusMark(QPainter &painter, const QRect &rect, const QColor &colour,
+                    double zoom = 1, int inset = 0);
 // The mark over the outer edge of a focused control's frame, drawn after the frame, so
 // the focus is seen on lists and text boxes whose colours the style's own marks do
 // not show against.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Page.h"
+#include "shell/Zoom.h"
 
 #include <QPointer>
 
@@ -37,6 +38,9 @@ public:
     // The page's instance, created on first use.
     Page &page(PageId id);
 
+    // The one zoom of every page.
+    Zoom &zoom() { return m_zoom; }
+
 signals:
     void sessionEnded();
 
@@ -45,6 +49,7 @@ private:
     // event loop.
     void prepareFrom(std::size_t step);
 
+    Zoom m_zoom;  // outlives the pages' windows, which may use its style
     std::array<std::unique_ptr<Page>, 7> m_pages;
     QPointer<Explorer> m_explorer;
 };

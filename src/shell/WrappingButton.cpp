@@ -1,6 +1,7 @@
 #include "shell/WrappingButton.h"
 
 #include "shell/PageStyle.h"
+#include "shell/Zoom.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -24,13 +25,18 @@ void WrappingButton::paintEvent(QPaintEvent *)
     // A flat face in exactly the button's colour with a raised edge: styles that
     // shade the face would wash out the green and yellow that tell the buttons apart.
     QPainter painter(this);
+    const double zoom = zoomFactor(this);
     const QColor faceColour = palette().color(QPalette::Button);
     const QBrush face(faceColour);
-    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+    paintZoomed(painter, rect(), zoom, [&](const QRect &edge) {
+        qDrawWinButton(&painter, edge, palette(), isDown(), &face);
+    });
 
-    QRect textRect = rect().adjusted(4, 3, -4, -3);
+    const int x = zoomed(4, zoom);
+    const int y = zoomed(3, zoom);
+    QRect textRect = rect().adjusted(x, y, -x, -y);
     if (isDown())
-        textRect.translate(1, 1);
+        textRect.translate(zoomed(1, zoom), zoomed(1, zoom));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
@@ -40,8 +46,8 @@ void WrappingButton::paintEvent(QPaintEvent *)
         // a colour near the green of Start and vanishes on it.
         const QRect around =
             painter.boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, text())
-                .adjusted(-2, -1, 2, 1);
-        paintFocusMark(painter, around, focusColourOn(faceColour));
+                .adjusted(-zoomed(2, zoom), -zoomed(1, zoom), zoomed(2, zoom), zoomed(1, zoom));
+        paintFocusMark(painter, around, focusColourOn(faceColour), zoom);
     }
 }
 
