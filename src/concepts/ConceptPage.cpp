@@ -59,6 +59,9 @@ void ConceptPage::buildControls(QWidget *client)
     m_answers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_answers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_answers->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Filled in the page colour it would show through its frame's edge, so that showing
+    // it need not repaint the window behind.
+    m_answers->setAutoFillBackground(true);
     setColours(m_answers, QPalette::Base, pageColour::darkBlue, QPalette::Text,
                systemColour(SystemColour::WindowBackground));
     m_answers->viewport()->installEventFilter(this);

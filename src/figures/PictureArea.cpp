@@ -2,6 +2,7 @@
 
 #include "figures/Figure.h"
 #include "figures/FigurePainter.h"
+#include "figures/FigurePixmap.h"
 #include "shell/PageStyle.h"
 
 #include <QAccessibleWidget>
@@ -9,8 +10,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace fc {
 
@@ -21,6 +24,31 @@ QString titleOf(const Figure *figure)
     if (!figure)
         return QStringLiteral("Empty figure area");
     return figure->title.isEmpty() ? figure->name : figure->title;
+}
+
+// Everything the frame's pixels depend on: the style, the frame's kind and place, and
+// the colours it may be drawn in.
+QString frameKey(const QFrame &frame)
+{
+    const QPalette &palette = frame.palette();
+    size_t colours = 0;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            colours = qHashMulti(colours, palette.color(QPalette::ColorGroup(group),
+                                                        QPalette::ColorRole(role)).rgba());
+    }
+    const QRect r = frame.frameRect();
+    return QStringLiteral("%1 %2 %3 %4 %5,%6,%7,%8 %9 %10")
+        .arg(frame.style()->name())
+        .arg(frame.frameStyle())
+        .arg(frame.lineWidth())
+        .arg(frame.midLineWidth())
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .arg(int(frame.isEnabled()) * 2 + int(frame.isActiveWindow()))
+        .arg(colours, 0, 16);
 }
 
 QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
@@ -134,10 +162,28 @@ void PictureArea::paintEvent(QPaintEvent *event)
     if (m_figure) {
         QPainter painter(this);
         painter.setClipRect(area);
-        painter.translate(area.topLeft());
-        const double scale = figureScale();
-        painter.scale(scale, scale);
-        paintFigure(painter, *m_figure);
+        const QTransform device = painter.deviceTransform();
+        if (device.type() <= QTransform::TxScale && device.m11() == device.m22()) {
+            // The figure's rendering for this size, ratio and background, put on a
+            // whole device pixel. Above a ratio of 1 the frame's lines reach a device
+            // pixel inside, and a figure's edge is drawn over them.
+            const QPointF corner = device.map(QPointF(area.topLeft()));
+            const QPointF whole(std::floor(corner.x()), std::floor(corner.y()));
+            const auto frame = [this, &area](QPainter &p) {
+                p.translate(-area.topLeft());
+                drawFrame(&p);
+            };
+            const QPixmap picture =
+                figurePixmap(*m_figure, {area.size(), figureScale(), device.m11(), background(),
+                                         corner - whole, frame, frameKey(*this)});
+            painter.drawPixmap(device.inverted().map(whole), picture);
+        } else {
+            // Turned or stretched unevenly, as only a render onto another painter
+            // does: drawn directly.
+            painter.translate(area.topLeft());
+            painter.scale(figureScale(), figureScale());
+            paintFigure(painter, *m_figure);
+        }
     }
     if (hasFocus()) {
         // Drawn over the figure, so the keyboard focus is seen on the area.
