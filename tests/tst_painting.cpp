@@ -11,6 +11,7 @@
 #include "figures/FigurePainter.h"
 #include "figures/FigurePixmap.h"
 #include "figures/PictureArea.h"
+#include "reference/DrawnText.h"
 #include "shell/TextBox.h"
 
 #include <QImage>
@@ -128,6 +129,8 @@ private slots:
     void selectionRepaintsOnlyWhatChanged();
     void answerBoxCoversItself_data();
     void answerBoxCoversItself();
+    void drawnTextAsDrawnLineByLine_data();
+    void drawnTextAsDrawnLineByLine();
 };
 
 void TestPainting::sameAsDirectPaint_data()
@@ -340,6 +343,51 @@ void TestPainting::answerBoxCoversItself()
     // The same pixels as with the window painted behind it.
     answers->setAutoFillBackground(false);
     QVERIFY(samePixels(image, rendered(*window, ratio).copy(box)));
+}
+
+void TestPainting::drawnTextAsDrawnLineByLine_data()
+{
+    QTest::addColumn<PageId>("page");
+    QTest::addColumn<qreal>("ratio");
+    for (const PageId page : {PageId::Glossary, PageId::Instructions}) {
+        for (const qreal ratio : {1.0, 1.5, 2.0})
+            QTest::addRow("%s at %g", page == PageId::Glossary ? "glossary" : "instructions",
+                          ratio)
+                << page << ratio;
+    }
+}
+
+void TestPainting::drawnTextAsDrawnLineByLine()
+{
+    // The page's own lines and font, drawn from their kept shapes, against each line
+    // drawn as text at its baseline.
+    QFETCH(PageId, page);
+    QFETCH(qreal, ratio);
+    Program program;
+    program.showPage(page);
+    const auto *onPage = windowOf(program, page)->findChild<DrawnText *>();
+    QVERIFY(onPage && onPage->lineCount() > 10);
+    QByteArrayList texts;
+    std::vector<const char *> lines;
+    for (int i = 0; i < onPage->lineCount(); ++i)
+        texts << onPage->line(i).toLatin1();
+    for (const QByteArray &text : texts)
+        lines.push_back(text.constData());
+    const QColor colour(20, 40, 160);
+    DrawnText text(lines, onPage->font(), colour);
+    text.resize(text.sizeHint());
+    QCOMPARE(text.sizeHint(), onPage->sizeHint());
+
+    QImage expected(text.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    expected.setDevicePixelRatio(ratio);
+    expected.fill(text.palette().color(QPalette::Window));  // a window's own background
+    QPainter painter(&expected);
+    painter.setPen(colour);
+    painter.setFont(text.font());
+    for (int i = 0; i < text.lineCount(); ++i)
+        painter.drawText(QPointF(0, text.baseline(i)), text.line(i));
+    painter.end();
+    QVERIFY(samePixels(rendered(text, ratio), expected));
 }
 
 QTEST_MAIN(TestPainting)

@@ -200,7 +200,12 @@ void PictureArea::prepare(const Figure &figure, const QSize &size)
     const qreal ratio = qApp->devicePixelRatio();
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    area.render(&image);
+    // Painted directly: the kept renderings are for figures on view, and a page's
+    // hidden overlays would only take memory there.
+    QPainter painter(&image);
+    painter.translate(area.contentsRect().topLeft());
+    painter.scale(area.figureScale(), area.figureScale());
+    paintFigure(painter, figure);
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)
