@@ -47,7 +47,9 @@ QString frameKey(const QFrame &frame)
         .arg(r.y())
         .arg(r.width())
         .arg(r.height())
-        .arg(int(frame.isEnabled()) * 2 + int(frame.isActiveWindow()))
+        .arg(int(frame.isEnabled()) * 2
+             + int(frame.isActiveWindow()
+                   && !palette.isEqual(QPalette::Active, QPalette::Inactive)))
         .arg(colours, 0, 16);
 }
 
@@ -192,7 +194,8 @@ void PictureArea::paintEvent(QPaintEvent *event)
     }
 }
 
-void PictureArea::prepare(const Figure &figure, const QSize &size)
+void PictureArea::prepare(const Figure &figure, const QSize &size,
+                          const std::optional<QColor> &keepOn)
 {
     PictureArea area;
     area.resize(size);
@@ -200,8 +203,13 @@ void PictureArea::prepare(const Figure &figure, const QSize &size)
     const qreal ratio = qApp->devicePixelRatio();
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    // Painted directly: the kept renderings are for figures on view, and a page's
-    // hidden overlays would only take memory there.
+    if (keepOn) {
+        area.setBackground(*keepOn);
+        area.render(&image);
+        return;
+    }
+    // Painted directly: the kept renderings are for figures on view, and the hidden
+    // overlays of a page would only take memory there.
     QPainter painter(&image);
     painter.translate(area.contentsRect().topLeft());
     painter.scale(area.figureScale(), area.figureScale());
