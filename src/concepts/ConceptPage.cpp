@@ -12,9 +12,49 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <optional>
+#include <set>
 #include <string_view>
 
 namespace fc {
+
+namespace {
+
+QColor colourOf(AreaBackground background)
+{
+    return background == AreaBackground::White ? QColor(Qt::white)
+                                               : systemColour(SystemColour::TitleBarText);
+}
+
+// The areas whose figures are on view when a page of `table` opens: on each area of
+// the page left shown by the load step, its topmost overlay left shown, else itself.
+std::set<std::string_view> areasOnView(const ConceptPageTable &table)
+{
+    std::set<std::string_view> hidden;
+    for (const Action &action : table.startup) {
+        if (action.kind == Action::Hide)
+            hidden.insert(action.area);
+        else if (action.kind == Action::Show)
+            hidden.erase(action.area);
+    }
+    std::set<std::string_view> onView;
+    for (const AreaLayout &area : table.areas) {
+        if (area.container || hidden.count(area.name))
+            continue;
+        std::string_view shown = area.name;
+        // Overlays are listed top of the stack first.
+        for (const AreaLayout &overlay : table.areas) {
+            if (overlay.container && overlay.container == shown && !hidden.count(overlay.name)) {
+                shown = overlay.name;
+                break;
+            }
+        }
+        onView.insert(shown);
+    }
+    return onView;
+}
+
+}  // namespace
 
 ConceptPage::ConceptPage(Program &program, PageId id, const ConceptPageTable &table)
     : Page(program, id, table.window), m_table(table)
@@ -59,6 +99,9 @@ void ConceptPage::buildControls(QWidget *client)
     m_answers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_answers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_answers->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Filled in the page colour it would show through its frame's edge, so that showing
+    // it need not repaint the window behind.
+    m_answers->setAutoFillBackground(true);
     setColours(m_answers, QPalette::Base, pageColour::darkBlue, QPalette::Text,
                systemColour(SystemColour::WindowBackground));
     m_answers->viewport()->installEventFilter(this);
@@ -74,9 +117,7 @@ void ConceptPage::buildControls(QWidget *client)
         auto *picture = new PictureArea(parent);
         picture->setObjectName(QLatin1String(layout.name));
         picture->setGeometry(layout.geometry);
-        picture->setBackground(layout.background == AreaBackground::White
-                                ? QColor(Qt::white)
-                                : systemColour(SystemColour::TitleBarText));
+        picture->setBackground(colourOf(layout.background));
         if (layout.figure)
             picture->setFigure(findFigure(QLatin1String(layout.figure)));
         if (layout.container)
@@ -98,6 +139,7 @@ void ConceptPage::buildControls(QWidget *client)
 void ConceptPage::prepare(const ConceptPageTable &table)
 {
     prepareGlyphs(pageFont());
+    const std::set<std::string_view> onView = areasOnView(table);
     for (const AreaLayout &area : table.areas) {
         if (!area.figure)
             continue;
@@ -107,8 +149,12 @@ void ConceptPage::prepare(const ConceptPageTable &table)
             if (area.container && container.name == std::string_view(area.container))
                 size = container.geometry.size();
         }
-        if (const Figure *figure = findFigure(QLatin1String(area.figure)))
-            PictureArea::prepare(*figure, size);
+        if (const Figure *figure = findFigure(QLatin1String(area.figure))) {
+            std::optional<QColor> keepOn;
+            if (onView.count(area.name))
+                keepOn = colourOf(area.background);
+            PictureArea::prepare(*figure, size, keepOn);
+        }
     }
 }
 

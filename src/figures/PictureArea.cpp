@@ -4,6 +4,7 @@
 #include "figures/FigureCommands.h"
 #include "figures/FigurePainter.h"
 #include "figures/FigureWindow.h"
+#include "figures/FigurePixmap.h"
 #include "shell/PageStyle.h"
 #include "shell/Zoom.h"
 
@@ -12,12 +13,41 @@
 #include <QImage>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace fc {
 
 namespace {
+
+// Everything the frame's pixels depend on: the style, the frame's kind and place, and
+// the colours it may be drawn in.
+QString frameKey(const QFrame &frame)
+{
+    const QPalette &palette = frame.palette();
+    size_t colours = 0;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            colours = qHashMulti(colours, palette.color(QPalette::ColorGroup(group),
+                                                        QPalette::ColorRole(role)).rgba());
+    }
+    const QRect r = frame.frameRect();
+    return QStringLiteral("%1 %2 %3 %4 %5,%6,%7,%8 %9 %10")
+        .arg(frame.style()->name())
+        .arg(frame.frameStyle())
+        .arg(frame.lineWidth())
+        .arg(frame.midLineWidth())
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .arg(int(frame.isEnabled()) * 2
+             + int(frame.isActiveWindow()
+                   && !palette.isEqual(QPalette::Active, QPalette::Inactive)))
+        .arg(colours, 0, 16);
+}
 
 QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
 {
@@ -138,10 +168,28 @@ void PictureArea::paintEvent(QPaintEvent *event)
     if (m_figure) {
         QPainter painter(this);
         painter.setClipRect(area);
-        painter.translate(area.topLeft());
-        const double scale = figureScale();
-        painter.scale(scale, scale);
-        paintFigure(painter, *m_figure);
+        const QTransform device = painter.deviceTransform();
+        if (device.type() <= QTransform::TxScale && device.m11() == device.m22()) {
+            // The figure's rendering for this size, ratio and background, put on a
+            // whole device pixel. Above a ratio of 1 the frame's lines reach a device
+            // pixel inside, and a figure's edge is drawn over them.
+            const QPointF corner = device.map(QPointF(area.topLeft()));
+            const QPointF whole(std::floor(corner.x()), std::floor(corner.y()));
+            const auto frame = [this, &area](QPainter &p) {
+                p.translate(-area.topLeft());
+                drawFrame(&p);
+            };
+            const QPixmap picture =
+                figurePixmap(*m_figure, {area.size(), figureScale(), device.m11(), background(),
+                                         corner - whole, frame, frameKey(*this)});
+            painter.drawPixmap(device.inverted().map(whole), picture);
+        } else {
+            // Turned or stretched unevenly, as only a render onto another painter
+            // does: drawn directly.
+            painter.translate(area.topLeft());
+            painter.scale(figureScale(), figureScale());
+            paintFigure(painter, *m_figure);
+        }
     }
     if (hasFocus()) {
         // Drawn over the figure, so the keyboard focus is seen on the area.
@@ -176,7 +224,8 @@ void PictureArea::contextMenuEvent(QContextMenuEvent *event)
         popUpAreaMenu(this, *figure, menuPosition(this, event));
 }
 
-void PictureArea::prepare(const Figure &figure, const QSize &size)
+void PictureArea::prepare(const Figure &figure, const QSize &size,
+                          const std::optional<QColor> &keepOn)
 {
     PictureArea area;
     area.resize(size);
@@ -184,7 +233,17 @@ void PictureArea::prepare(const Figure &figure, const QSize &size)
     const qreal ratio = qApp->devicePixelRatio();
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    area.render(&image);
+    if (keepOn) {
+        area.setBackground(*keepOn);
+        area.render(&image);
+        return;
+    }
+    // Painted directly: the kept renderings are for figures on view, and the hidden
+    // overlays of a page would only take memory there.
+    QPainter painter(&image);
+    painter.translate(area.contentsRect().topLeft());
+    painter.scale(area.figureScale(), area.figureScale());
+    paintFigure(painter, figure);
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)

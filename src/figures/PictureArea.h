@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+#include <optional>
+
 namespace fc {
 
 struct Figure;
@@ -37,8 +39,11 @@ public:
     const Figure *figureOnView() const;
 
     // Paints `figure` once, out of sight, as an area of `size` shows it: its fonts and
-    // glyphs are then ready when a page first shows it.
-    static void prepare(const Figure &figure, const QSize &size);
+    // glyphs are then ready when a page first shows it. A figure on view when its page
+    // opens is given the area's background, `keepOn`, and its rendering is kept for
+    // that first paint.
+    static void prepare(const Figure &figure, const QSize &size,
+                        const std::optional<QColor> &keepOn = std::nullopt);
 
 protected:
     bool event(QEvent *event) override;

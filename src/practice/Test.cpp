@@ -58,7 +58,8 @@ void Test::prepare()
 {
     prepareGlyphs(pageFont());
     prepareGlyphs(instructionFont());
-    PictureArea::prepare(*findFigure(QStringLiteral("test1")), test1Geometry().size());
+    PictureArea::prepare(*findFigure(QStringLiteral("test1")), test1Geometry().size(),
+                         systemColour(SystemColour::TitleBarText));
 }
 
 void Test::buildControls(QWidget *client)

@@ -2,8 +2,15 @@
 
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
+
+#include <map>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace fc {
 
@@ -14,6 +21,39 @@ QAccessibleInterface *drawnTextFactory(const QString &className, QObject *object
     if (className == QLatin1String("fc::DrawnText") && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
     return nullptr;
+}
+
+// A page of drawn text repaints every line on each show, activation and expose, and
+// its layout asks for its size as often: the lines are shaped and measured once per
+// font, then only drawn.
+struct ShapedLines {
+    std::vector<QList<QGlyphRun>> runs;  // each line's baseline at y = 0
+    QSize sizeHint;
+};
+
+const ShapedLines &shapedLines(std::span<const char *const> lines, const QFont &font)
+{
+    using Key = std::tuple<const char *const *, std::size_t, QString>;
+    static std::map<Key, ShapedLines> cache;
+    const Key key{lines.data(), lines.size(), font.key()};
+    auto found = cache.find(key);
+    if (found != cache.end())
+        return found->second;
+    ShapedLines shaped;
+    const QFontMetricsF metrics(font);
+    double width = 0;
+    for (const char *text : lines) {
+        const QString line = QString::fromLatin1(text);
+        width = std::max(width, metrics.horizontalAdvance(line));
+        QTextLayout layout(line, font);
+        layout.beginLayout();
+        QTextLine textLine = layout.createLine();
+        layout.endLayout();
+        textLine.setPosition(QPointF(0, -textLine.ascent()));
+        shaped.runs.push_back(layout.glyphRuns());
+    }
+    shaped.sizeHint = QSizeF(width, metrics.height() * double(lines.size())).toSize();
+    return cache.emplace(key, std::move(shaped)).first->second;
 }
 
 }  // namespace
@@ -52,20 +92,18 @@ double DrawnText::baseline(int index) const
 
 QSize DrawnText::sizeHint() const
 {
-    const QFontMetricsF metrics(font());
-    double width = 0;
-    for (const char *text : m_lines)
-        width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(text)));
-    return QSizeF(width, metrics.height() * double(m_lines.size())).toSize();
+    return shapedLines(m_lines, font()).sizeHint;
 }
 
 void DrawnText::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(m_colour);
-    painter.setFont(font());
-    for (int i = 0; i < lineCount(); ++i)
-        painter.drawText(QPointF(0, baseline(i)), line(i));
+    const ShapedLines &shaped = shapedLines(m_lines, font());
+    for (int i = 0; i < lineCount(); ++i) {
+        for (const QGlyphRun &run : shaped.runs[std::size_t(i)])
+            painter.drawGlyphRun(QPointF(0, baseline(i)), run);
+    }
 }
 
 }  // namespace fc
