@@ -434,6 +434,24 @@ void TestExport::windowFromKeysAndMenu()
     explore->trigger();
     menu->close();
     QVERIFY(m_program->explorer() && m_program->explorer()->isVisible());
+
+    // A figure window opened from the page offers the explorer too, and Ctrl+E opens it.
+    m_program->explorer()->close();
+    processDeferredDeletes();
+    QVERIFY(!m_program->explorer());
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_Return);
+    FigureWindow *window = FigureWindow::existing("test1");
+    QVERIFY(window && QTest::qWaitForWindowActive(window));
+    entries.clear();
+    menu = askForMenu(window, QContextMenuEvent::Keyboard, &entries);
+    QVERIFY(menu);
+    QCOMPARE(entries.mid(entries.size() - 2), QStringList({"-", "Explore\u2026"}));
+    menu->close();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(m_program->explorer() && m_program->explorer()->isVisible());
 }
 
 void TestExport::windowScalesAndCloses()

@@ -165,7 +165,8 @@ void popUpAreaMenu(QWidget *area, const Figure &figure, const QPoint &globalPos)
     addFigureActions(menu, figure, area->window(), false);
     QAction *open = menu->addAction(QStringLiteral("Open in Window"));
     open->setObjectName(QStringLiteral("openInWindow"));
-    QObject::connect(open, &QAction::triggered, menu, [&figure] { FigureWindow::open(figure); });
+    QObject::connect(open, &QAction::triggered, menu,
+                     [&figure, area] { FigureWindow::open(figure, area); });
     if (auto *explore = area->window()->findChild<QAction *>(QStringLiteral("explore"))) {
         menu->addSeparator();
         menu->addAction(explore);

@@ -3,6 +3,7 @@
 #include "figures/Figure.h"
 #include "figures/FigureCommands.h"
 #include "figures/FigurePainter.h"
+#include "figures/FigurePixmap.h"
 #include "figures/PictureArea.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace fc {
@@ -56,14 +58,23 @@ FigureWindow::FigureWindow(const Figure &figure)
     }
     for (const QKeySequence &key : closeKeys)
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this), &QShortcut::activated, this,
+            [this] {
+                if (m_explore)
+                    m_explore->trigger();
+            });
     resize(sizeHint());
 }
 
-FigureWindow *FigureWindow::open(const Figure &figure)
+FigureWindow *FigureWindow::open(const Figure &figure, const QWidget *opener)
 {
     QPointer<FigureWindow> &slot = openWindows()[figure.name];
     if (!slot)
         slot = new FigureWindow(figure);
+    if (opener) {
+        if (auto *explore = opener->window()->findChild<QAction *>(QStringLiteral("explore")))
+            slot->m_explore = explore;
+    }
     slot->show();
     slot->raise();
     slot->activateWindow();
@@ -104,7 +115,20 @@ void FigureWindow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const double scale = figureScale();
     const QSizeF drawn = m_figure.canvas.size() * scale;
-    painter.translate((width() - drawn.width()) / 2, (height() - drawn.height()) / 2);
+    const QPointF corner((width() - drawn.width()) / 2, (height() - drawn.height()) / 2);
+    const QTransform device = painter.deviceTransform();
+    if (device.type() <= QTransform::TxScale && device.m11() == device.m22()) {
+        // Repainted from the rendering kept for this size and ratio, on a whole device
+        // pixel, as the picture areas of the pages are.
+        const QPointF onDevice = device.map(corner);
+        const QPointF whole(std::floor(onDevice.x()), std::floor(onDevice.y()));
+        const QSize size(int(std::ceil(drawn.width())), int(std::ceil(drawn.height())));
+        const QPixmap picture = figurePixmap(
+            m_figure, {size, scale, device.m11(), colour::white, onDevice - whole});
+        painter.drawPixmap(device.inverted().map(whole), picture);
+        return;
+    }
+    painter.translate(corner);
     painter.scale(scale, scale);
     paintFigure(painter, m_figure);
 }
@@ -121,6 +145,10 @@ void FigureWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->setObjectName(QStringLiteral("figureMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addActions(actions());
+    if (m_explore) {
+        menu->addSeparator();
+        menu->addAction(m_explore);
+    }
     menu->popup(menuPosition(this, event));
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+
+class QAction;
 
 namespace fc {
 
@@ -12,8 +15,10 @@ struct Figure;
 class FigureWindow : public QWidget {
     Q_OBJECT
 public:
-    // Shows the figure's window, made on first use, and makes it active.
-    static FigureWindow *open(const Figure &figure);
+    // Shows the figure's window, made on first use, and makes it active. `opener` is
+    // the widget it is opened from: its window's curve explorer action, if it has one,
+    // serves the figure window too.
+    static FigureWindow *open(const Figure &figure, const QWidget *opener = nullptr);
     // The figure's open window, if any.
     static FigureWindow *existing(const QString &figureName);
     // Deletes every figure window at once, as the program ends.
@@ -34,6 +39,7 @@ private:
     explicit FigureWindow(const Figure &figure);
 
     const Figure &m_figure;
+    QPointer<QAction> m_explore;  // the opening page's, gone with its window
 };
 
 }  // namespace fc

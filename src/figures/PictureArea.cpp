@@ -202,7 +202,7 @@ void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const Figure *figure = figureOnView();
     if (event->button() == Qt::LeftButton && figure)
-        FigureWindow::open(*figure);
+        FigureWindow::open(*figure, this);
     else
         QFrame::mouseDoubleClickEvent(event);
 }
@@ -213,7 +213,7 @@ void PictureArea::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     if (figure && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
         && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
-        FigureWindow::open(*figure);
+        FigureWindow::open(*figure, this);
     else if (!sendContextMenuKey(this, event))
         QFrame::keyPressEvent(event);
 }
