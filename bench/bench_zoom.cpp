@@ -109,7 +109,8 @@ int main(int argc, char *argv[])
     QWidget *window = windowOf(program, PageId::Interactions);
     if (!window || !QTest::qWaitForWindowActive(window))
         return 2;
-    clickRow(control<QListWidget>(program, PageId::Interactions, "basicList1"), 3);
+    if (!clickRow(control<QListWidget>(program, PageId::Interactions, "basicList1"), 3))
+        return 2;
 
     const std::pair<int, int> pairs[] = {{125, 150}, {250, 300}};
     for (const auto &[low, high] : pairs) {

@@ -3,6 +3,7 @@
 // from, and the test page, restored, in the middle of its screen.
 
 #include "TestSupport.h"
+#include "explorer/Explorer.h"
 
 #include <QScreen>
 #include <QtTest>
@@ -33,6 +34,7 @@ private slots:
 
     void framesCentredOnTheOpenersScreen_data();
     void framesCentredOnTheOpenersScreen();
+    void explorerAndZoomedGlossaryCentred();
 
 private:
     // Puts the welcome page, restored, on screen `index` and makes it the active window.
@@ -50,6 +52,22 @@ private:
     std::unique_ptr<Program> m_program;
     QWidget *m_welcome = nullptr;
 };
+
+namespace {
+
+// Whether the frame of `window` sits in the middle of screen `index`, within 2 pixels.
+bool frameCentred(const QWidget *window, int index)
+{
+    const QRect frame = window->frameGeometry();
+    const QPoint centre = QGuiApplication::screens().at(index)->availableGeometry().center();
+    if ((frame.center() - centre).manhattanLength() <= 2)
+        return true;
+    qWarning("frame centre (%d, %d), screen centre (%d, %d)", frame.center().x(),
+             frame.center().y(), centre.x(), centre.y());
+    return false;
+}
+
+}  // namespace
 
 void TestPlacement::framesCentredOnTheOpenersScreen_data()
 {
@@ -83,6 +101,27 @@ void TestPlacement::framesCentredOnTheOpenersScreen()
              qPrintable(QStringLiteral("frame centre (%1, %2), screen centre (%3, %4)")
                             .arg(frame.center().x()).arg(frame.center().y())
                             .arg(centre.x()).arg(centre.y())));
+}
+
+// The explorer opens on the screen it is opened from; a zoomed glossary grows about
+// its middle.
+void TestPlacement::explorerAndZoomedGlossaryCentred()
+{
+    QVERIFY(welcomeOnScreen(1));
+    QTest::keyClick(m_welcome, Qt::Key_E, Qt::ControlModifier);
+    QWidget *explorer = m_program->explorer();
+    QVERIFY(explorer && QTest::qWaitForWindowExposed(explorer));
+    QVERIFY(frameCentred(explorer, 1));
+    explorer->close();
+
+    QVERIFY(welcomeOnScreen(1));
+    m_program->showPage(PageId::Glossary);
+    QWidget *glossary = windowOf(*m_program, PageId::Glossary);
+    QVERIFY(glossary && QTest::qWaitForWindowActive(glossary));
+    const QSize before = glossary->size();
+    QTest::keyClick(glossary, Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(glossary->width() < before.width());
+    QVERIFY(frameCentred(glossary, 1));
 }
 
 QTEST_MAIN(TestPlacement)

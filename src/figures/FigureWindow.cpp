@@ -5,6 +5,7 @@
 #include "figures/FigurePainter.h"
 #include "figures/FigurePixmap.h"
 #include "figures/PictureArea.h"
+#include "shell/Placement.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -69,8 +70,10 @@ FigureWindow::FigureWindow(const Figure &figure)
 FigureWindow *FigureWindow::open(const Figure &figure, const QWidget *opener)
 {
     QPointer<FigureWindow> &slot = openWindows()[figure.name];
-    if (!slot)
+    if (!slot) {
         slot = new FigureWindow(figure);
+        centreOnOpenersScreen(slot);
+    }
     if (opener) {
         if (auto *explore = opener->window()->findChild<QAction *>(QStringLiteral("explore")))
             slot->m_explore = explore;

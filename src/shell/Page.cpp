@@ -1,6 +1,7 @@
 #include "shell/Page.h"
 
 #include "shell/PageStyle.h"
+#include "shell/Placement.h"
 #include "shell/Program.h"
 
 #include <QAccessibleWidget>
@@ -205,7 +206,7 @@ void Page::show()
     if (!m_shown) {
         m_shown = true;
         if (m_settings.placement != WindowPlacement::Maximized)
-            centreOnScreen();
+            centreOnOpenersScreen(m_window);
         if (m_settings.placement == WindowPlacement::Centred)
             m_window->show();
         else
@@ -225,24 +226,6 @@ bool Page::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void Page::centreOnScreen()
-{
-    // A window not yet shown has no frame of its own: the window it is opened from has
-    // the same decorations.
-    const QWidget *opener = QApplication::activeWindow();
-    const QScreen *screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
-    QMargins decorations;
-    if (opener) {
-        const QRect outer = opener->frameGeometry();
-        const QRect inner = opener->geometry();
-        decorations = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                               outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    }
-    QRect frame = QRect(QPoint(0, 0), m_window->size()).marginsAdded(decorations);
-    frame.moveCenter(screen->availableGeometry().center());
-    // A window's position is that of its frame.
-    m_window->move(frame.topLeft());
-}
 
 void Page::choose(const MenuEntry &entry)
 {

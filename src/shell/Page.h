@@ -80,9 +80,6 @@ protected:
 private:
     // Runs a menu entry: shows its page or ends the session.
     void choose(const MenuEntry &entry);
-    // Moves the window, frame included, to the middle of the screen of the window it is
-    // opened from.
-    void centreOnScreen();
 
     Program &m_program;
     PageId m_id;

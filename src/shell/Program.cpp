@@ -9,8 +9,10 @@
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
+#include "shell/Placement.h"
 #include "practice/Test.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
@@ -108,11 +110,10 @@ void Program::showExplorer()
 {
     if (!m_explorer) {
         m_explorer = new Explorer;
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        m_explorer->resize(m_explorer->size().boundedTo(available.size() * 0.9));
-        QRect frame = m_explorer->geometry();
-        frame.moveCenter(available.center());
-        m_explorer->move(frame.topLeft());
+        const QWidget *opener = QApplication::activeWindow();
+        const QScreen *screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
+        m_explorer->resize(m_explorer->size().boundedTo(screen->availableSize() * 0.9));
+        centreOnOpenersScreen(m_explorer);
     }
     m_explorer->setWindowState(m_explorer->windowState() & ~Qt::WindowMinimized);
     m_explorer->show();

@@ -269,9 +269,10 @@ private:
         m_window->resize(QSize(zoomed(m_baseSize->width(), zoom), zoomed(m_baseSize->height(), zoom))
                              .boundedTo(available.size() - frame));
         if (m_window->isVisible()) {
-            QRect geometry = m_window->geometry();
-            geometry.moveCenter(available.center());
-            m_window->move(geometry.topLeft());
+            // A window's position is that of its frame, so the frame is centred.
+            QRect outer = m_window->frameGeometry();
+            outer.moveCenter(available.center());
+            m_window->move(outer.topLeft());
         }
     }
 
