@@ -235,6 +235,7 @@ class TestPracticeTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    void pointNamesMatchTheirLabels();
 
     void openingState();
     void eachQuestion_data();
@@ -963,6 +964,18 @@ void TestPracticeTest::explanationFitsTheBox()
              qPrintable(QStringLiteral("text needs %1 pixels, the box shows %2")
                             .arg(height)
                             .arg(box->viewport()->height())));
+}
+
+// The builder names the test figure's points; each name must give the point whose
+// label the figure shows.
+void TestPracticeTest::pointNamesMatchTheirLabels()
+{
+    const std::pair<TestPoint, std::string_view> names[] = {
+        {TestPoint::P1, "1"}, {TestPoint::P2, "2"}, {TestPoint::P3, "3"},
+        {TestPoint::P4, "4"}, {TestPoint::P5, "5"}, {TestPoint::P6, "6"},
+        {TestPoint::P7, "7"}, {TestPoint::P8, "8"}, {TestPoint::S, "S"}};
+    for (const auto &[id, label] : names)
+        QCOMPARE(testFigurePoint(id).label, label);
 }
 
 QTEST_MAIN(TestPracticeTest)

@@ -27,6 +27,13 @@ const TestFigureCurves &testFigureCurves()
     return kCurves;
 }
 
+const TestFigurePoint *findTestFigurePoint(std::string_view label)
+{
+    const auto found = std::find_if(kTestFigurePoints.begin(), kTestFigurePoints.end(),
+                                    [label](const TestFigurePoint &p) { return p.label == label; });
+    return found == kTestFigurePoints.end() ? nullptr : &*found;
+}
+
 namespace {
 
 constexpr double kDashLength = 32;
@@ -69,14 +76,14 @@ Figure makeTest1()
         .curve(curves.b, colour::blue, 4)
         .patch(Patch::P3);
 
-    b.numberedMarker(testFigurePoint("S").centre, colour::paleYellow, 2)
-        .numberedMarker(testFigurePoint("2").centre, colour::white)
-        .numberedMarker(testFigurePoint("7").centre, colour::white);
+    b.numberedMarker(testFigurePoint(TestPoint::S).centre, colour::paleYellow, 2)
+        .numberedMarker(testFigurePoint(TestPoint::P2).centre, colour::white)
+        .numberedMarker(testFigurePoint(TestPoint::P7).centre, colour::white);
     b.text("A", {6.10, 11.03}, arial27)
         .text("Control", {8.36, 7.19}, arial21)
         .text("B", {9.59, 3.78}, arial27)
-        .text("2", testFigurePoint("2").labelBaseline, arial21)
-        .text("7", testFigurePoint("7").labelBaseline, arial21);
+        .text("2", testFigurePoint(TestPoint::P2).labelBaseline, arial21)
+        .text("7", testFigurePoint(TestPoint::P7).labelBaseline, arial21);
 
     const auto polyline = [&b](const std::vector<QPointF> &axisPoints) {
         LineElement line{{}, {colour::black, 4}};
@@ -90,15 +97,12 @@ Figure makeTest1()
         .text("Control", {-3.33, 7.69}, arial21)
         .text("D", {-3.13, 5.28}, arial27);
 
-    static constexpr const TestFigurePoint *kPlainPoints[] = {
-        &testFigurePoint("1"), &testFigurePoint("4"), &testFigurePoint("6"),
-        &testFigurePoint("3"), &testFigurePoint("5"), &testFigurePoint("8"),
-    };
-    for (const TestFigurePoint *point : kPlainPoints) {
-        const TestFigurePoint &p = *point;
+    for (TestPoint id : {TestPoint::P1, TestPoint::P4, TestPoint::P6, TestPoint::P3,
+                         TestPoint::P5, TestPoint::P8}) {
+        const TestFigurePoint &p = testFigurePoint(id);
         b.numberedMarker(p.centre, colour::white).text(labelOf(p), p.labelBaseline, arial21);
     }
-    b.text("S", testFigurePoint("S").labelBaseline, arial21);
+    b.text("S", testFigurePoint(TestPoint::S).labelBaseline, arial21);
     b.cvpTitle(CvpTitle::Left);
 
     b.describe(QStringLiteral("Practice test figure"),

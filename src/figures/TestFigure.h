@@ -48,24 +48,16 @@ inline constexpr std::array<TestFigurePoint, 9> kTestFigurePoints{{
     {"S", {2.13, 5.03}, {1.95, 4.78}},
 }};
 
-// The point with `label`, or nullptr.
-constexpr const TestFigurePoint *findTestFigurePoint(std::string_view label)
+// The points by name, in the order of kTestFigurePoints: a name that does not exist
+// does not compile.
+enum class TestPoint { P1, P2, P3, P4, P5, P6, P7, P8, S };
+
+constexpr const TestFigurePoint &testFigurePoint(TestPoint point)
 {
-    for (const TestFigurePoint &point : kTestFigurePoints) {
-        if (point.label == label)
-            return &point;
-    }
-    return nullptr;
+    return kTestFigurePoints[std::size_t(point)];
 }
 
-// The point with `label`, checked when the program is compiled: an unknown label does
-// not compile.
-consteval const TestFigurePoint &testFigurePoint(std::string_view label)
-{
-    const TestFigurePoint *point = findTestFigurePoint(label);
-    if (!point)
-        throw "unknown point of the test figure";
-    return *point;
-}
+// The point with `label`, or nullptr.
+const TestFigurePoint *findTestFigurePoint(std::string_view label);
 
 }  // namespace fc
