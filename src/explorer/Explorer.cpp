@@ -5,6 +5,7 @@
 #include "explorer/Scenarios.h"
 #include "shell/ListBox.h"
 #include "shell/StatusLabel.h"
+#include "shell/TopLevel.h"
 
 #include <QAccessibleWidget>
 #include <QFormLayout>
@@ -156,15 +157,7 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     layout->addWidget(m_view, 1);
     layout->addLayout(panel);
 
-    // Leaving the window, as with its close box: Escape, Ctrl+W, and the platform's
-    // own close keys.
-    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        if (!closeKeys.contains(key))
-            closeKeys << key;
-    }
-    for (const QKeySequence &key : closeKeys)
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    closeOnKeys(this);
 
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);

@@ -5,7 +5,7 @@
 #include "figures/FigurePainter.h"
 #include "figures/FigurePixmap.h"
 #include "figures/PictureArea.h"
-#include "shell/Placement.h"
+#include "shell/TopLevel.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -52,13 +52,7 @@ FigureWindow::FigureWindow(const Figure &figure)
     preview->setObjectName(QStringLiteral("printPreview"));
     connect(preview, &QAction::triggered, this, [this] { previewFigure(m_figure, this); });
     addAction(preview);
-    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        if (!closeKeys.contains(key))
-            closeKeys << key;
-    }
-    for (const QKeySequence &key : closeKeys)
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    closeOnKeys(this);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this), &QShortcut::activated, this,
             [this] {
                 if (m_explore)

@@ -1,7 +1,7 @@
 #include "shell/Page.h"
 
 #include "shell/PageStyle.h"
-#include "shell/Placement.h"
+#include "shell/TopLevel.h"
 #include "shell/Program.h"
 
 #include <QAccessibleWidget>
@@ -174,14 +174,9 @@ void Page::load()
     client->setPalette(palette);
     window->resize(settings.clientSize.width(), settings.clientSize.height() + menuHeight);
     window->setAccessibleDescription(QString::fromLatin1(kPageDescriptions[std::size_t(m_id)]));
-    if (settings.menu.empty()) {
-        // A window without a menu bar is left with Escape or the platform's close
-        // key, as with its close box.
-        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-        connect(escape, &QShortcut::activated, window, &QWidget::close);
-        auto *closeKey = new QShortcut(QKeySequence::Close, window);
-        connect(closeKey, &QShortcut::activated, window, &QWidget::close);
-    }
+    // A window without a menu bar is left with the keys, as with its close box.
+    if (settings.menu.empty())
+        closeOnKeys(window);
 
     addExploreAction(window, m_program);
 

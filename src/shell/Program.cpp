@@ -9,7 +9,7 @@
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
-#include "shell/Placement.h"
+#include "shell/TopLevel.h"
 #include "practice/Test.h"
 
 #include <QApplication>

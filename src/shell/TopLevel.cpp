@@ -1,7 +1,8 @@
-#include "shell/Placement.h"
+#include "shell/TopLevel.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 namespace fc {
@@ -23,6 +24,17 @@ void centreOnOpenersScreen(QWidget *window)
     frame.moveCenter(screen->availableGeometry().center());
     // A window's position is that of its frame.
     window->move(frame.topLeft());
+}
+
+void closeOnKeys(QWidget *window)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        if (!keys.contains(key))
+            keys << key;
+    }
+    for (const QKeySequence &key : keys)
+        QObject::connect(new QShortcut(key, window), &QShortcut::activated, window, &QWidget::close);
 }
 
 }  // namespace fc
