@@ -909,12 +909,22 @@ int main(int argc, char *argv[])
     if (args.size() >= 2 && args[0] == QLatin1String("--child"))
         return runChild(args[1], args.mid(2));
 
-    const QHash<PageId, Shape> shapes = pageShapes();
-    measureStartup();
-    measureFirstShows(shapes);
-    measureInProcess(shapes);
-    measureExplorer();
-    measureMemory(shapes);
+    // "--only startup|shows|in-process|explorer|memory" runs that part alone.
+    const QString only = args.size() >= 2 && args[0] == QLatin1String("--only") ? args[1] : QString();
+    const auto runs = [&only](const char *part) { return only.isEmpty() || only == QLatin1String(part); };
+    QHash<PageId, Shape> shapes;
+    if (runs("shows") || runs("in-process") || runs("memory"))
+        shapes = pageShapes();
+    if (runs("startup"))
+        measureStartup();
+    if (runs("shows"))
+        measureFirstShows(shapes);
+    if (runs("in-process"))
+        measureInProcess(shapes);
+    if (runs("explorer"))
+        measureExplorer();
+    if (runs("memory"))
+        measureMemory(shapes);
 
     bool allPass = true;
     int width = 0;

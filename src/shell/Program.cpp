@@ -9,11 +9,11 @@
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
+#include "shell/ProgramIcon.h"
 #include "practice/Test.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -60,7 +60,7 @@ Program::Program()
     // match the windows to the entry.
     const QString id = QStringLiteral("org.functioncurves.FunctionCurves");
     QGuiApplication::setDesktopFileName(id);
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(id)));
+    QGuiApplication::setWindowIcon(programIcon(QStringLiteral(":/%1.svg").arg(id)));
 }
 
 Program::~Program()
