@@ -116,13 +116,19 @@ void TestShell::desktopEntryAndIcon()
     m_program->start();
     QWidget *welcome = windowOf(*m_program, PageId::Introduction);
     QVERIFY(welcome);
-    // The built-in SVG icon, drawn (which needs Qt's SVG icon engine at run time).
+    // The built-in SVG icon, drawn at the size asked for.
     const QImage icon = welcome->windowIcon().pixmap(QSize(64, 64)).toImage();
     QCOMPARE(icon.size(), QSize(64, 64));
     const QColor heart = icon.pixelColor(32, 48);
     QVERIFY2(heart.red() > 150 && heart.green() < 100 && heart.alpha() == 255,
              qPrintable(heart.name(QColor::HexArgb)));
     QCOMPARE(icon.pixelColor(1, 1).alpha(), 0);
+    // Drawn afresh for a high-density screen, not scaled up.
+    QImage sharp = welcome->windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
+    QCOMPARE(sharp.size(), QSize(64, 64));
+    QCOMPARE(sharp.devicePixelRatio(), 2.0);
+    sharp.setDevicePixelRatio(1.0);
+    QCOMPARE(sharp, icon);
 }
 
 void TestShell::welcomeLoadStepRunsOnce()

@@ -4,6 +4,7 @@
 #include "figures/FigurePainter.h"
 
 #include <QAccessibleWidget>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -29,7 +30,9 @@ CurvesView::CurvesView(QWidget *parent) : QFrame(parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour::white);
     setPalette(pal);
-    setAutoFillBackground(true);
+    // The kept layer covers the area inside the frame, and the frame's strip is filled
+    // by hand: Qt need not fill the whole view first on every repaint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(QStringLiteral("Cardiac and vascular function curves"));
 }
@@ -71,8 +74,13 @@ QSize CurvesView::minimumSizeHint() const
 
 void CurvesView::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
     const QRect area = contentsRect();
+    {
+        QPainter frame(this);
+        frame.setClipRegion(event->region() - area);
+        frame.fillRect(rect(), palette().color(QPalette::Window));
+    }
+    QFrame::paintEvent(event);
     const qreal ratio = devicePixelRatioF();
     if (m_background.isNull() || m_background.devicePixelRatio() != ratio) {
         m_background = QPixmap(area.size() * ratio);
@@ -83,8 +91,11 @@ void CurvesView::paintEvent(QPaintEvent *event)
         paintFigure(layer, explorerBackground());
     }
     QPainter painter(this);
-    painter.setClipRect(area);
-    painter.drawPixmap(area.topLeft(), m_background);
+    const QRect exposed = event->rect() & area;
+    painter.setClipRect(exposed);
+    painter.drawPixmap(exposed.topLeft(), m_background,
+                       QRectF(QPointF(exposed.topLeft() - area.topLeft()) * ratio,
+                              QSizeF(exposed.size()) * ratio));
     painter.setTransform(placement());
     paintFigure(painter, m_curves);
 }

@@ -9,13 +9,13 @@
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
+#include "shell/ProgramIcon.h"
 #include "shell/TopLevel.h"
 #include "practice/Test.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -62,7 +62,7 @@ Program::Program()
     // match the windows to the entry.
     const QString id = QStringLiteral("org.functioncurves.FunctionCurves");
     QGuiApplication::setDesktopFileName(id);
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(id)));
+    QGuiApplication::setWindowIcon(programIcon(QStringLiteral(":/%1.svg").arg(id)));
 }
 
 Program::~Program()
