@@ -2,12 +2,12 @@
 
 #include "explorer/CurveFigure.h"
 #include "figures/FigurePainter.h"
+#include "figures/FigurePixmap.h"
 
 #include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
 
 namespace fc {
 
@@ -45,21 +45,10 @@ void CurvesView::setCurves(Figure curves)
 
 QTransform CurvesView::canvasToWidget() const
 {
-    const QPointF corner = explorerBackground().canvas.topLeft();
-    return QTransform::fromTranslate(-corner.x(), -corner.y()) * placement();
-}
-
-QTransform CurvesView::placement() const
-{
-    const QRectF canvas = explorerBackground().canvas;
-    const QRectF area = contentsRect();
-    const double scale = std::min(area.width() / canvas.width(), area.height() / canvas.height());
-    const QSizeF shown = canvas.size() * scale;
-    QTransform transform;
-    transform.translate(area.x() + (area.width() - shown.width()) / 2,
-                        area.y() + (area.height() - shown.height()) / 2);
-    transform.scale(scale, scale);
-    return transform;
+    const Figure &background = explorerBackground();
+    const QPointF corner = background.canvas.topLeft();
+    return QTransform::fromTranslate(-corner.x(), -corner.y())
+           * fitted(background, contentsRect());
 }
 
 QSize CurvesView::sizeHint() const
@@ -74,36 +63,19 @@ QSize CurvesView::minimumSizeHint() const
 
 void CurvesView::paintEvent(QPaintEvent *event)
 {
-    const QRect area = contentsRect();
     {
         QPainter frame(this);
-        frame.setClipRegion(event->region() - area);
+        frame.setClipRegion(event->region() - contentsRect());
         frame.fillRect(rect(), palette().color(QPalette::Window));
     }
     QFrame::paintEvent(event);
-    const qreal ratio = devicePixelRatioF();
-    if (m_background.isNull() || m_background.devicePixelRatio() != ratio) {
-        m_background = QPixmap(area.size() * ratio);
-        m_background.setDevicePixelRatio(ratio);
-        m_background.fill(palette().color(QPalette::Window));
-        QPainter layer(&m_background);
-        layer.setTransform(placement() * QTransform::fromTranslate(-area.x(), -area.y()));
-        paintFigure(layer, explorerBackground());
-    }
+    // The fixed layer comes from its kept rendering; only the curves are painted.
     QPainter painter(this);
-    const QRect exposed = event->rect() & area;
-    painter.setClipRect(exposed);
-    painter.drawPixmap(exposed.topLeft(), m_background,
-                       QRectF(QPointF(exposed.topLeft() - area.topLeft()) * ratio,
-                              QSizeF(exposed.size()) * ratio));
-    painter.setTransform(placement());
+    painter.setClipRect(event->rect() & contentsRect());
+    drawFigureFitted(painter, explorerBackground(), contentsRect(),
+                     palette().color(QPalette::Window));
+    painter.setTransform(fitted(explorerBackground(), contentsRect()), true);
     paintFigure(painter, m_curves);
-}
-
-void CurvesView::resizeEvent(QResizeEvent *event)
-{
-    QFrame::resizeEvent(event);
-    m_background = QPixmap();
 }
 
 }  // namespace fc

@@ -3,7 +3,6 @@
 #include "figures/Figure.h"
 
 #include <QFrame>
-#include <QPixmap>
 
 namespace fc {
 
@@ -28,14 +27,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // Where the canvas's top-left corner goes and how far it is scaled.
-    QTransform placement() const;
-
     Figure m_curves;
-    QPixmap m_background;  // the fixed layer over the contents rectangle; null: to paint
 };
 
 }  // namespace fc

@@ -33,7 +33,7 @@ public:
 
 namespace {
 
-struct FactorSpec {
+struct FactorControl {
     const char *name;  // objectName of both the slider and the spin box
     const char *label;
     const char *accessibleName;
@@ -42,7 +42,7 @@ struct FactorSpec {
     double Factors::*value;
 };
 
-constexpr FactorSpec kFactorSpecs[] = {
+constexpr FactorControl kFactorControls[] = {
     {"contractility", "&Contractility", "Contractility", 25, 200, &Factors::contractility},
     {"bloodVolume", "Blood &volume (stressed volume)", "Blood volume", 60, 140,
      &Factors::bloodVolume},
@@ -175,27 +175,27 @@ QWidget *Explorer::buildFactors()
 {
     auto *box = new QGroupBox(QStringLiteral("Factors, in percent of control"));
     auto *layout = new QVBoxLayout(box);
-    for (std::size_t i = 0; i < std::size(kFactorSpecs); ++i) {
-        const FactorSpec &spec = kFactorSpecs[i];
-        const QString name = QLatin1String(spec.name);
-        const QString accessibleName = QLatin1String(spec.accessibleName);
+    for (std::size_t i = 0; i < std::size(kFactorControls); ++i) {
+        const FactorControl &factor = kFactorControls[i];
+        const QString name = QLatin1String(factor.name);
+        const QString accessibleName = QLatin1String(factor.accessibleName);
 
         auto *slider = new FactorSlider;
         auto *spinBox = new QSpinBox;
         // One factor, two ways to set it: both controls carry the factor's name.
         for (QWidget *w : {static_cast<QWidget *>(slider), static_cast<QWidget *>(spinBox)})
             w->setObjectName(name);
-        slider->setRange(spec.minimum, spec.maximum);
+        slider->setRange(factor.minimum, factor.maximum);
         slider->setPageStep(kPageStep);
         slider->setValue(100);
         slider->setAccessibleName(accessibleName);
-        spinBox->setRange(spec.minimum, spec.maximum);
+        spinBox->setRange(factor.minimum, factor.maximum);
         spinBox->setSingleStep(1);
         spinBox->setSuffix(QStringLiteral(" %"));
         spinBox->setValue(100);
         spinBox->setAccessibleName(accessibleName);
 
-        auto *label = new QLabel(QLatin1String(spec.label));
+        auto *label = new QLabel(QLatin1String(factor.label));
         label->setBuddy(slider);
         auto *row = new QHBoxLayout;
         row->addWidget(slider, 1);
@@ -262,8 +262,8 @@ QWidget *Explorer::buildScenarios()
 void Explorer::setFactors(const Factors &factors)
 {
     m_applying = true;
-    for (std::size_t i = 0; i < std::size(kFactorSpecs); ++i)
-        m_controls[i].slider->setValue(int(std::lround(factors.*kFactorSpecs[i].value)));
+    for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
+        m_controls[i].slider->setValue(int(std::lround(factors.*kFactorControls[i].value)));
     m_applying = false;
     factorsMoved();
 }
@@ -277,8 +277,8 @@ void Explorer::scenarioChosen(int row)
 
 void Explorer::factorsMoved()
 {
-    for (std::size_t i = 0; i < std::size(kFactorSpecs); ++i)
-        m_factors.*kFactorSpecs[i].value = m_controls[i].slider->value();
+    for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
+        m_factors.*kFactorControls[i].value = m_controls[i].slider->value();
     m_point = operatingPoint(m_factors);
     m_cvp->setText(twoPlaces(m_point.cvp) + QStringLiteral(" mmHg"));
     m_co->setText(twoPlaces(m_point.co) + QStringLiteral(" l/min"));

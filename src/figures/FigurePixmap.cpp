@@ -4,8 +4,12 @@
 #include "figures/FigurePainter.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <QPixmapCache>
 #include <QTransform>
+
+#include <algorithm>
+#include <cmath>
 
 namespace fc {
 
@@ -57,6 +61,47 @@ QPixmap figurePixmap(const Figure &figure, const FigureView &view)
     pixmap.setDevicePixelRatio(view.ratio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+QTransform fitted(const Figure &figure, const QRectF &area)
+{
+    const QRectF canvas = figure.canvas;
+    const double scale = std::min(area.width() / canvas.width(), area.height() / canvas.height());
+    const QSizeF shown = canvas.size() * scale;
+    QTransform transform;
+    transform.translate(area.x() + (area.width() - shown.width()) / 2,
+                        area.y() + (area.height() - shown.height()) / 2);
+    transform.scale(scale, scale);
+    return transform;
+}
+
+void drawFigureFitted(QPainter &painter, const Figure &figure, const QRectF &area,
+                      const QColor &background)
+{
+    const QTransform toArea = fitted(figure, area);
+    const double scale = toArea.m11();
+    const QRectF shown(toArea.map(QPointF(0, 0)), figure.canvas.size() * scale);
+    painter.save();
+    painter.setClipRegion(QRegion(area.toAlignedRect()) - shown.toAlignedRect(),
+                          Qt::IntersectClip);
+    painter.fillRect(area, background);
+    painter.restore();
+
+    const QTransform device = painter.deviceTransform();
+    if (device.type() <= QTransform::TxScale && device.m11() == device.m22()) {
+        // On a whole device pixel, as the picture areas of the pages are.
+        const QPointF onDevice = device.map(shown.topLeft());
+        const QPointF whole(std::floor(onDevice.x()), std::floor(onDevice.y()));
+        const QSize size(int(std::ceil(shown.width())), int(std::ceil(shown.height())));
+        painter.drawPixmap(device.inverted().map(whole),
+                           figurePixmap(figure, {size, scale, device.m11(), background,
+                                                 onDevice - whole}));
+        return;
+    }
+    painter.save();
+    painter.setTransform(toArea, true);
+    paintFigure(painter, figure);
+    painter.restore();
 }
 
 }  // namespace fc

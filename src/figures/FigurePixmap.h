@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QSize>
 #include <QString>
+#include <QTransform>
 
 #include <functional>
 
@@ -37,5 +38,14 @@ struct FigureView {
 // `offset` device pixels larger than `size`, rounded as the raster engine rounds a
 // clip.
 QPixmap figurePixmap(const Figure &figure, const FigureView &view);
+
+// The painter transform under which paintFigure draws `figure` scaled uniformly to
+// fill `area`, centred (paintFigure itself moves the canvas's corner to the origin).
+QTransform fitted(const Figure &figure, const QRectF &area);
+
+// Draws `figure` fitted to `area` on `background`, which fills the rest of the area:
+// from its kept rendering where the painter only scales, else directly.
+void drawFigureFitted(QPainter &painter, const Figure &figure, const QRectF &area,
+                      const QColor &background);
 
 }  // namespace fc

@@ -2,7 +2,6 @@
 
 #include "figures/Figure.h"
 #include "figures/FigureCommands.h"
-#include "figures/FigurePainter.h"
 #include "figures/FigurePixmap.h"
 #include "figures/PictureArea.h"
 #include "shell/TopLevel.h"
@@ -110,24 +109,7 @@ QSize FigureWindow::sizeHint() const
 void FigureWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const double scale = figureScale();
-    const QSizeF drawn = m_figure.canvas.size() * scale;
-    const QPointF corner((width() - drawn.width()) / 2, (height() - drawn.height()) / 2);
-    const QTransform device = painter.deviceTransform();
-    if (device.type() <= QTransform::TxScale && device.m11() == device.m22()) {
-        // Repainted from the rendering kept for this size and ratio, on a whole device
-        // pixel, as the picture areas of the pages are.
-        const QPointF onDevice = device.map(corner);
-        const QPointF whole(std::floor(onDevice.x()), std::floor(onDevice.y()));
-        const QSize size(int(std::ceil(drawn.width())), int(std::ceil(drawn.height())));
-        const QPixmap picture = figurePixmap(
-            m_figure, {size, scale, device.m11(), colour::white, onDevice - whole});
-        painter.drawPixmap(device.inverted().map(whole), picture);
-        return;
-    }
-    painter.translate(corner);
-    painter.scale(scale, scale);
-    paintFigure(painter, m_figure);
+    drawFigureFitted(painter, m_figure, rect(), colour::white);
 }
 
 void FigureWindow::keyPressEvent(QKeyEvent *event)

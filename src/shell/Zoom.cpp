@@ -1,6 +1,7 @@
 #include "shell/Zoom.h"
 
 #include "shell/StatusLabel.h"
+#include "shell/TopLevel.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -268,12 +269,8 @@ private:
         const QSize frame = m_window->frameGeometry().size() - m_window->size();
         m_window->resize(QSize(zoomed(m_baseSize->width(), zoom), zoomed(m_baseSize->height(), zoom))
                              .boundedTo(available.size() - frame));
-        if (m_window->isVisible()) {
-            // A window's position is that of its frame, so the frame is centred.
-            QRect outer = m_window->frameGeometry();
-            outer.moveCenter(available.center());
-            m_window->move(outer.topLeft());
-        }
+        if (m_window->isVisible())
+            centreOnItsScreen(m_window);
     }
 
     QWidget *m_window;
