@@ -104,7 +104,6 @@ private slots:
     void physiology_data();
     void physiology();
     void operatingPointOnBothDrawnCurves();
-    void figureAtControl();
     void figureOffScale();
     void figureScalesBothWays();
 
@@ -291,67 +290,6 @@ void TestExplorer::operatingPointOnBothDrawnCurves()
         const double dip = 0.052 * cfcTransform(f.contractility).coScale;
         QVERIFY2(std::abs(drawn - p.co) < dip, qPrintable(QString::number(drawn - p.co)));
     }
-}
-
-void TestExplorer::figureAtControl()
-{
-    const Figure &background = explorerBackground();
-    const Figure curves = explorerCurves(Factors{});
-    const Axes axes;
-    // The frame of the cardiac figures.
-    const Figure cfc1 = makeCfc1();
-    QVERIFY(std::holds_alternative<RectElement>(background.elements.front()));
-    QCOMPARE(std::get<RectElement>(background.elements.front()).rect,
-             std::get<RectElement>(cfc1.elements.front()).rect);
-    // Thin black dashes, each on the control CFC or VFC.
-    int dashes = 0;
-    for (const Element &e : background.elements) {
-        const auto *dash = std::get_if<PolygonElement>(&e);
-        if (!dash)
-            continue;
-        ++dashes;
-        QCOMPARE(dash->fill, colour::black);
-        const QPointF mid = axes.toAxis(dash->points[dash->points.size() / 4]);
-        const double onCfc = mid.x() > 9.54 ? 7.75 : chainAt(cfcControlCurve(), mid.x());
-        QVERIFY(std::abs(onCfc - mid.y()) < 0.1
-                || std::abs(polylineAt(vfcControlLine(), mid.x()) - mid.y()) < 0.1);
-    }
-    QVERIFY(dashes > 40);
-
-    // The current CFC in red over the control CFC, the VFC in blue over VFC-control.
-    const auto red = std::find_if(curves.elements.begin(), curves.elements.end(), [](const Element &e) {
-        return std::holds_alternative<CurveElement>(e);
-    });
-    QVERIFY(red != curves.elements.end());
-    const auto &cfc = std::get<CurveElement>(*red);
-    QCOMPARE(cfc.pen.colour, colour::red);
-    QVERIFY(near(cfc.start, axes.toCanvas(cfcControlCurve().start)));
-    QVERIFY(near(cfc.segments.back().end, axes.toCanvas(cfcControlCurve().segments.back().end)));
-    const auto blue = std::find_if(curves.elements.begin(), curves.elements.end(), [](const Element &e) {
-        const auto *l = std::get_if<LineElement>(&e);
-        return l && l->pen.colour == colour::blue;
-    });
-    QVERIFY(blue != curves.elements.end());
-    const auto &vfc = std::get<LineElement>(*blue);
-    QCOMPARE(vfc.points.size(), vfcControlLine().size());
-    for (std::size_t i = 0; i < vfc.points.size(); ++i)
-        QVERIFY(near(vfc.points[i], axes.toCanvas(vfcControlLine()[i]), 1e-6));
-    // The operating point, a black circle with its guides, and MSFP on the CVP axis.
-    const OperatingPoint p = operatingPoint(Factors{});
-    int markers = 0;
-    for (const Element &e : curves.elements) {
-        if (const auto *c = std::get_if<CircleElement>(&e)) {
-            ++markers;
-            const bool isPoint = c->fill == colour::black && near(c->centre, axes.toCanvas(p.cvp, p.co));
-            const bool isMsfp = c->fill == colour::blue && near(c->centre, axes.toCanvas(6.87, 0));
-            QVERIFY(isPoint || isMsfp);
-        }
-    }
-    QCOMPARE(markers, 2);
-    QCOMPARE(std::count_if(curves.elements.begin(), curves.elements.end(), [](const Element &e) {
-                 return std::holds_alternative<DotRowElement>(e);
-             }),
-             2);
 }
 
 void TestExplorer::figureOffScale()

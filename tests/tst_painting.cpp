@@ -123,7 +123,6 @@ private slots:
 
     void sameAsDirectPaint_data();
     void sameAsDirectPaint();
-    void renderedOncePerView();
     void repaintsWhatChanged();
     void selectionRepaintsOnlyWhatChanged_data();
     void selectionRepaintsOnlyWhatChanged();
@@ -174,28 +173,6 @@ void TestPainting::sameAsDirectPaint()
     QVERIFY(samePixels(rendered(area, ratio, offset), directPaint(area, ratio, offset)));
     // And again from the kept rendering.
     QVERIFY(samePixels(rendered(area, ratio, offset), directPaint(area, ratio, offset)));
-}
-
-void TestPainting::renderedOncePerView()
-{
-    const Figure &figure = *findFigure(QStringLiteral("vfc1"));
-    const FigureView view{QSize(447, 375), 0.58, 1.0, Qt::white, {}};
-    const QPixmap first = figurePixmap(figure, view);
-    QCOMPARE(first.size(), QSize(447, 375));
-    // The same view again is the same picture, not a new rendering.
-    QCOMPARE(figurePixmap(figure, view).cacheKey(), first.cacheKey());
-
-    FigureView larger = view;
-    larger.size = QSize(500, 400);
-    FigureView sharper = view;
-    sharper.ratio = 2;
-    FigureView coloured = view;
-    coloured.background = Qt::yellow;
-    for (const FigureView &changed : {larger, sharper, coloured})
-        QVERIFY(figurePixmap(figure, changed).cacheKey() != first.cacheKey());
-    QVERIFY(figurePixmap(*findFigure(QStringLiteral("vfc4")), view).cacheKey()
-            != first.cacheKey());
-    QCOMPARE(figurePixmap(figure, sharper).size(), QSize(894, 750));
 }
 
 void TestPainting::repaintsWhatChanged()
