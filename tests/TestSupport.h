@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <memory>
+
 namespace fc::testing {
 
 inline QWidget *windowOf(Program &program, PageId id)
@@ -67,6 +69,21 @@ inline void closeWindow(QWidget *window)
 inline void processDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The fixture of most suites: a program started afresh for each test, and ended after
+// it with every window it left.
+inline std::unique_ptr<Program> startedProgram()
+{
+    auto program = std::make_unique<Program>();
+    program->start();
+    return program;
+}
+
+inline void endProgram(std::unique_ptr<Program> &program)
+{
+    program.reset();
+    processDeferredDeletes();
 }
 
 inline QList<QWidget *> visibleTopLevels()

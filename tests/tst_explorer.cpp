@@ -87,16 +87,8 @@ class TestExplorer : public QObject {
 
 private slots:
     void initTestCase() { installFontSubstitutes(); }
-    void init()
-    {
-        m_program = std::make_unique<Program>();
-        m_program->start();
-    }
-    void cleanup()
-    {
-        m_program.reset();
-        processDeferredDeletes();
-    }
+    void init() { m_program = startedProgram(); }
+    void cleanup() { endProgram(m_program); }
 
     void controlIsTheFiguresControl();
     void contractilityMatchesTheModulesCurves_data();

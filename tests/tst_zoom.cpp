@@ -129,16 +129,8 @@ class TestZoom : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_program = std::make_unique<Program>();
-        m_program->start();
-    }
-    void cleanup()
-    {
-        m_program.reset();
-        processDeferredDeletes();
-    }
+    void init() { m_program = startedProgram(); }
+    void cleanup() { endProgram(m_program); }
 
     void stepsAndBounds();
     void everythingScales_data();
