@@ -8,9 +8,12 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -53,6 +56,7 @@ private slots:
 
     void startShowsOnlyTheWelcomePage();
     void desktopEntryAndIcon();
+    void narrowWindowShowsTheMenuOverflowButton();
     void welcomeLoadStepRunsOnce();
     void idleTimeOpensNothing();
     void pageWindows_data();
@@ -129,6 +133,28 @@ void TestShell::desktopEntryAndIcon()
     QCOMPARE(sharp.devicePixelRatio(), 2.0);
     sharp.setDevicePixelRatio(1.0);
     QCOMPARE(sharp, icon);
+}
+
+void TestShell::narrowWindowShowsTheMenuOverflowButton()
+{
+    m_program->start();
+    auto *welcome = static_cast<QMainWindow *>(windowOf(*m_program, PageId::Introduction));
+    welcome->showNormal();
+    welcome->resize(120, 200);
+    QVERIFY(QTest::qWaitForWindowExposed(welcome));
+    auto *button = welcome->menuBar()->findChild<QToolButton *>();
+    QVERIFY(button);
+    QTRY_VERIFY(button->isVisible());
+    // Its image is the desktop style's own, read when first drawn.
+    const auto *style = qobject_cast<const QProxyStyle *>(QApplication::style());
+    QVERIFY(style);
+    const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QSize size = button->iconSize();
+    QVERIFY(!own.pixmap(size).isNull());
+    QCOMPARE(button->icon().pixmap(size).toImage(), own.pixmap(size).toImage());
+    const QPixmap sharp = button->icon().pixmap(size, 2.0);
+    QCOMPARE(sharp.devicePixelRatio(), 2.0);
+    QCOMPARE(sharp.toImage(), own.pixmap(size, 2.0).toImage());
 }
 
 void TestShell::welcomeLoadStepRunsOnce()

@@ -10,6 +10,7 @@
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
 #include "shell/ProgramIcon.h"
+#include "shell/ProgramStyle.h"
 #include "shell/TopLevel.h"
 #include "practice/Test.h"
 
@@ -58,6 +59,7 @@ constexpr int kPrepareDelayMs = 200;
 Program::Program()
 {
     installFontSubstitutes();
+    ProgramStyle::install();
     // The desktop entry's id and icon, by which desktops (Wayland ones in particular)
     // match the windows to the entry.
     const QString id = QStringLiteral("org.functioncurves.FunctionCurves");

@@ -1,5 +1,6 @@
 #include "shell/Zoom.h"
 
+#include "shell/ProgramStyle.h"
 #include "shell/StatusLabel.h"
 #include "shell/TopLevel.h"
 
@@ -71,7 +72,7 @@ QRect scaledRect(const QRect &rect, double zoom)
 class ZoomStyle : public QProxyStyle {
 public:
     explicit ZoomStyle(double zoom)
-        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), m_zoom(zoom)
+        : QProxyStyle(QStyleFactory::create(ProgramStyle::desktopStyleName())), m_zoom(zoom)
     {
     }
 
