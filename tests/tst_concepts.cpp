@@ -8,6 +8,7 @@
 #include "concepts/Interactions.h"
 #include "concepts/VascularFunctionCurves.h"
 #include "figures/FigureCatalogue.h"
+#include "figures/Fonts.h"
 #include "figures/PictureArea.h"
 #include "shell/Program.h"
 
@@ -1072,7 +1073,7 @@ void TestConcepts::textControls()
     const QList<QWidget *> texts{hint, page.list, page.box};
     for (QWidget *w : texts) {
         // MS Sans Serif 9.75 pt is 13 px at 96 dpi.
-        QCOMPARE(w->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(w->font().family(), drawnFamily(Face::MsSansSerif));
         QCOMPARE(w->font().pixelSize(), 13);
         QVERIFY(w->font().bold());
     }

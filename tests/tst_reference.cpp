@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 
+#include "figures/Fonts.h"
 #include "reference/DrawnText.h"
 #include "shell/Program.h"
 
@@ -15,6 +16,7 @@ using namespace fc;
 using namespace fc::testing;
 
 Q_DECLARE_METATYPE(fc::PageId)
+Q_DECLARE_METATYPE(fc::Face)
 
 namespace {
 
@@ -143,24 +145,23 @@ void TestReference::drawnOnceWhateverTheActivations_data()
 {
     QTest::addColumn<PageId>("page");
     QTest::addColumn<QColor>("background");
-    QTest::addColumn<QString>("family");
-    QTest::addRow("glossary") << PageId::Glossary << QColor(255, 255, 128)
-                              << QStringLiteral("Arial");
+    QTest::addColumn<Face>("face");
+    QTest::addRow("glossary") << PageId::Glossary << QColor(255, 255, 128) << Face::Arial;
     QTest::addRow("instructions") << PageId::Instructions << QColor(0, 0, 192)
-                                  << QStringLiteral("MS Sans Serif");
+                                  << Face::MsSansSerif;
 }
 
 void TestReference::drawnOnceWhateverTheActivations()
 {
     QFETCH(PageId, page);
     QFETCH(QColor, background);
-    QFETCH(QString, family);
+    QFETCH(Face, face);
 
     m_program->start();
     m_program->showPage(page);
     QWidget *window = windowOf(*m_program, page);
     auto *text = window->findChild<DrawnText *>();
-    QCOMPARE(text->font().family(), family);
+    QCOMPARE(text->font().family(), drawnFamily(face));
     QVERIFY(text->font().bold());
     QCOMPARE(text->font().pixelSize(), 13);
 

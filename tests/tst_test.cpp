@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 
+#include "figures/Fonts.h"
 #include "figures/TestFigure.h"
 #include "shell/Program.h"
 #include "practice/QuestionBank.h"
@@ -860,7 +861,7 @@ void TestPracticeTest::controlGeometry()
     if (fontPixels > 0) {
         QCOMPARE(widget->font().pixelSize(), fontPixels);
         QVERIFY(widget->font().bold());
-        QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(widget->font().family(), drawnFamily(Face::MsSansSerif));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace fc {
@@ -33,6 +34,13 @@ constexpr Substitute kSubstitutes[] = {
 // The circled region numbers come from this font's characters whatever the symbol
 // font has (see fontFor).
 constexpr const char *kSymbolsStandIn = "DejaVu Sans";
+
+// The faces this machine lacks, found when the substitutes are installed.
+std::set<QString> &missingFamilies()
+{
+    static std::set<QString> missing;
+    return missing;
+}
 
 }  // namespace
 
@@ -68,9 +76,31 @@ void installFontSubstitutes()
     installed = true;
     const QStringList families = QFontDatabase::families();
     for (const Substitute &s : kSubstitutes) {
-        if (!families.contains(QLatin1String(s.face)))
+        if (!families.contains(QLatin1String(s.face))) {
             QFont::insertSubstitution(QLatin1String(s.face), QLatin1String(s.standIn));
+            missingFamilies().insert(QLatin1String(s.face));
+        }
     }
+}
+
+QString drawnFamily(Face face)
+{
+    installFontSubstitutes();
+    const QString family = familyOf(face);
+    if (face == Face::Symbols || !missingFamilies().count(family))
+        return family;
+    for (const Substitute &s : kSubstitutes) {
+        if (family == QLatin1String(s.face))
+            return QLatin1String(s.standIn);
+    }
+    return family;
+}
+
+QFont controlFont(Face face, double pixelSize, bool bold)
+{
+    QFont font = fontFor(face, pixelSize, bold);
+    font.setFamily(drawnFamily(face));
+    return font;
 }
 
 QFont fontFor(Face face, double pixelSize, bool bold, bool italic)

@@ -42,7 +42,7 @@ Label *makeLabel(const char *name, const QRect &geometry, QWidget *client)
 // The instruction above the figure is set smaller than the rest of the page.
 QFont instructionFont()
 {
-    return fontFor(Face::MsSansSerif, pointsToPixels(8.25), true);
+    return controlFont(Face::MsSansSerif, pointsToPixels(8.25), true);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ const char *const kGlossaryLines[] = {
 
 QFont glossaryFont()
 {
-    return fontFor(Face::Arial, pointsToPixels(9.75), true);
+    return controlFont(Face::Arial, pointsToPixels(9.75), true);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ void Introduction::buildControls(QWidget *client)
         // Placeholder captions as designed; the load step replaces them.
         label->setText(QLatin1String(placement.name));
         label->setGeometry(placement.geometry);
-        label->setFont(fontFor(Face::MsSansSerif, pointsToPixels(placement.points), true));
+        label->setFont(controlFont(Face::MsSansSerif, pointsToPixels(placement.points), true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         setColours(label, QPalette::Window, pageColour::blue, QPalette::WindowText,

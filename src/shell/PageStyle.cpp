@@ -13,7 +13,7 @@ namespace fc {
 
 QFont pageFont()
 {
-    return fontFor(Face::MsSansSerif, pointsToPixels(9.75), true);
+    return controlFont(Face::MsSansSerif, pointsToPixels(9.75), true);
 }
 
 void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
