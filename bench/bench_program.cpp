@@ -639,7 +639,7 @@ struct Row {
 
 std::vector<Row> rows;
 
-constexpr int kChildRuns = 7;
+constexpr int kChildRuns = 11;
 constexpr int kRuns = 31;
 constexpr double kStartupRatio = 1.2;
 constexpr double kShowRatio = 1.5;
