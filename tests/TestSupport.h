@@ -40,6 +40,17 @@ inline QWidget *windowOf(Program &program, PageId id)
     return false;
 }
 
+// Shows the page as its menu entry does and waits until its window is active, as the
+// keys a user presses act on the active window; warns when it does not become so.
+inline QWidget *showActive(Program &program, PageId id)
+{
+    program.showPage(id);
+    QWidget *window = windowOf(program, id);
+    if (window && !QTest::qWaitForWindowActive(window))
+        qWarning("window %s did not become active", qPrintable(window->objectName()));
+    return window;
+}
+
 template <typename T>
 T *control(Program &program, PageId id, const char *name)
 {

@@ -120,14 +120,7 @@ private slots:
     void menuEntryMarkedByKeyboard();
 
 private:
-    QWidget *open(PageId id)
-    {
-        m_program->showPage(id);
-        QWidget *window = windowOf(*m_program, id);
-        if (window && !QTest::qWaitForWindowActive(window))
-            qWarning("window %s did not become active", qPrintable(window->objectName()));
-        return window;
-    }
+    QWidget *open(PageId id) { return showActive(*m_program, id); }
     template <typename T>
     T *find(PageId id, const char *name)
     {

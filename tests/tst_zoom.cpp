@@ -149,14 +149,7 @@ private slots:
     void largestZoomOnFullHd();
 
 private:
-    QWidget *open(PageId id)
-    {
-        m_program->showPage(id);
-        QWidget *window = windowOf(*m_program, id);
-        if (window && !QTest::qWaitForWindowActive(window))
-            qWarning("window %s did not become active", qPrintable(window->objectName()));
-        return window;
-    }
+    QWidget *open(PageId id) { return showActive(*m_program, id); }
 
     std::unique_ptr<Program> m_program;
 };

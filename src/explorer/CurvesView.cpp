@@ -3,29 +3,16 @@
 #include "explorer/CurveFigure.h"
 #include "figures/FigurePainter.h"
 #include "figures/FigurePixmap.h"
+#include "shell/AccessibleRole.h"
 
-#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
-
 namespace fc {
-
-namespace {
-
-QAccessibleInterface *curvesViewFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("fc::CurvesView") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
-}  // namespace
 
 CurvesView::CurvesView(QWidget *parent) : QFrame(parent)
 {
-    static const bool installed = (QAccessible::installFactory(curvesViewFactory), true);
-    Q_UNUSED(installed);
+    presentAs<CurvesView, QAccessible::Graphic>();
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour::white);

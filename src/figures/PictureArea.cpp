@@ -3,12 +3,12 @@
 #include "figures/Figure.h"
 #include "figures/FigureCommands.h"
 #include "figures/FigurePainter.h"
-#include "figures/FigureWindow.h"
 #include "figures/FigurePixmap.h"
+#include "figures/FigureWindow.h"
+#include "shell/AccessibleRole.h"
 #include "shell/PageStyle.h"
 #include "shell/Zoom.h"
 
-#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -49,13 +49,6 @@ QString frameKey(const QFrame &frame)
         .arg(colours, 0, 16);
 }
 
-QAccessibleInterface *pictureAreaFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("fc::PictureArea") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
 }  // namespace
 
 QString figureTitle(const Figure *figure)
@@ -68,8 +61,7 @@ QString figureTitle(const Figure *figure)
 PictureArea::PictureArea(QWidget *parent)
     : QFrame(parent)
 {
-    static const bool installed = (QAccessible::installFactory(pictureAreaFactory), true);
-    Q_UNUSED(installed);
+    presentAs<PictureArea, QAccessible::Graphic>();
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     describeFigureOnView();

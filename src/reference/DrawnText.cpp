@@ -1,6 +1,7 @@
 #include "reference/DrawnText.h"
 
-#include <QAccessibleWidget>
+#include "shell/AccessibleRole.h"
+
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
@@ -15,13 +16,6 @@
 namespace fc {
 
 namespace {
-
-QAccessibleInterface *drawnTextFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("fc::DrawnText") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
-    return nullptr;
-}
 
 // A page of drawn text repaints every line on each show, activation and expose, and
 // its layout asks for its size as often: the lines are shaped and measured once per
@@ -62,8 +56,7 @@ DrawnText::DrawnText(std::span<const char *const> lines, const QFont &font,
                      const QColor &colour, QWidget *parent)
     : QWidget(parent), m_lines(lines), m_colour(colour)
 {
-    static const bool installed = (QAccessible::installFactory(drawnTextFactory), true);
-    Q_UNUSED(installed);
+    presentAs<DrawnText, QAccessible::StaticText>();
     setFont(font);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     // Read aloud, the dot leaders and blanks that line the text up say nothing: a
