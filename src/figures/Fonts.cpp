@@ -42,6 +42,17 @@ std::set<QString> &missingFamilies()
     return missing;
 }
 
+// The font drawn where `face` is missing.
+QString standInOf(Face face)
+{
+    const QString family = familyOf(face);
+    for (const Substitute &s : kSubstitutes) {
+        if (family == QLatin1String(s.face) && face != Face::Symbols)
+            return QLatin1String(s.standIn);
+    }
+    return QLatin1String(kSymbolsStandIn);
+}
+
 }  // namespace
 
 QString familyOf(Face face)
@@ -58,14 +69,9 @@ QString familyOf(Face face)
 
 QString cssFamilies(Face face)
 {
-    const QString family = familyOf(face);
-    QString standIn = QLatin1String(kSymbolsStandIn);
-    for (const Substitute &s : kSubstitutes) {
-        if (family == QLatin1String(s.face) && face != Face::Symbols)
-            standIn = QLatin1String(s.standIn);
-    }
     const char *generic = face == Face::TimesNewRoman ? "serif" : "sans-serif";
-    return QStringLiteral("'%1', '%2', %3").arg(family, standIn, QLatin1String(generic));
+    return QStringLiteral("'%1', '%2', %3")
+        .arg(familyOf(face), standInOf(face), QLatin1String(generic));
 }
 
 void installFontSubstitutes()
@@ -87,13 +93,10 @@ QString drawnFamily(Face face)
 {
     installFontSubstitutes();
     const QString family = familyOf(face);
+    // The symbol face asks for its stand-in beside it already (see fontFor).
     if (face == Face::Symbols || !missingFamilies().count(family))
         return family;
-    for (const Substitute &s : kSubstitutes) {
-        if (family == QLatin1String(s.face))
-            return QLatin1String(s.standIn);
-    }
-    return family;
+    return standInOf(face);
 }
 
 QFont controlFont(Face face, double pixelSize, bool bold)

@@ -35,13 +35,6 @@ public:
         return icon().pixmap(size, mode, state);
     }
 
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override
-    {
-        // Qt asks with the size in device pixels.
-        return icon().pixmap(size / scale, scale, mode, state);
-    }
-
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
         return icon().actualSize(size, mode, state);
