@@ -14,7 +14,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include <iterator>
 #include <utility>
@@ -99,6 +101,38 @@ void addExploreAction(QWidget *window, Program &program)
     window->addAction(explore);
 }
 
+// A scroll area that settles its scroll bars at once when resized: Qt shows or hides
+// them at the next turn of the event loop, and a page that fits would be painted once
+// with a scroll bar it does not need.
+class PageScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        QEvent request(QEvent::LayoutRequest);
+        QScrollArea::event(&request);
+    }
+};
+
+// The page's client in a frameless scroll area: where the zoomed page is larger than
+// its window it scrolls, with scroll bars only then; where it fits, it fills the window
+// as if there were none.
+QScrollArea *scrolling(QWidget *client)
+{
+    client->setObjectName(QStringLiteral("client"));
+    auto *scroll = new PageScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    // Not a stop of its own: Tab goes from control to control as before.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(client);
+    return scroll;
+}
+
 }  // namespace
 
 Page::Page(Program &program, PageId id, const WindowSettings &settings)
@@ -129,7 +163,10 @@ void Page::load()
     int menuHeight = 0;
     if (settings.menu.empty()) {
         window = new QWidget;
-        client = window;
+        client = new QWidget;
+        auto *layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(scrolling(client));
     } else {
         auto *main = new QMainWindow;
         auto *bar = new PageMenuBar(main);
@@ -157,9 +194,8 @@ void Page::load()
         auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), main);
         connect(menuKey, &QShortcut::activated, bar, [bar] { enterMenuBar(bar); });
         menuHeight = bar->sizeHint().height();
-        client = new QWidget(main);
-        client->setObjectName(QStringLiteral("client"));
-        main->setCentralWidget(client);
+        client = new QWidget;
+        main->setCentralWidget(scrolling(client));
         window = main;
     }
 
@@ -173,6 +209,7 @@ void Page::load()
     client->setAutoFillBackground(true);
     client->setPalette(palette);
     window->resize(settings.clientSize.width(), settings.clientSize.height() + menuHeight);
+    client->resize(settings.clientSize);
     window->setAccessibleDescription(QString::fromLatin1(kPageDescriptions[std::size_t(m_id)]));
     // A window without a menu bar is left with the keys, as with its close box.
     if (settings.menu.empty())
@@ -191,7 +228,9 @@ void Page::load()
 
     buildControls(client);
     Form_Load();
-    m_program.zoom().attach(window, client, settings.placement == WindowPlacement::Centred);
+    m_program.zoom().attach(window, client, settings.placement == WindowPlacement::Centred
+                                                ? WindowSizing::FollowsZoom
+                                                : WindowSizing::Kept);
 }
 
 void Page::show()
