@@ -12,7 +12,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <set>
 #include <string_view>
 
@@ -133,6 +135,22 @@ void ConceptPage::buildControls(QWidget *client)
     }
 
     QWidget::setTabOrder(m_list, m_answers);
+    // The figures come after the page's own controls, upper before lower; an overlay
+    // is reached through its container.
+    std::vector<PictureArea *> figures;
+    for (const AreaLayout &layout : m_table.areas) {
+        if (!layout.container)
+            figures.push_back(area(layout.name));
+    }
+    std::stable_sort(figures.begin(), figures.end(), [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QWidget *previous = m_answers;
+    for (PictureArea *figure : figures) {
+        figure->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(previous, figure);
+        previous = figure;
+    }
     m_list->setFocus();
 }
 
@@ -190,7 +208,11 @@ void ConceptPage::basicList1_Click()
 
 void ConceptPage::BasicAnswers1_Click()
 {
+    // From the box the focus goes back to the list, not on to the figures after it.
+    const bool focused = m_answers->hasFocus();
     m_answers->hide();
+    if (focused)
+        m_list->setFocus();
 }
 
 void ConceptPage::apply(const Action &action)

@@ -2,9 +2,11 @@
 
 #include "figures/Figure.h"
 #include "figures/FigureCommands.h"
+#include "figures/FigureImage.h"
 #include "figures/FigurePixmap.h"
 #include "figures/PictureArea.h"
 #include "shell/TopLevel.h"
+#include "shell/Zoom.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -14,6 +16,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -44,7 +47,12 @@ FigureWindow::FigureWindow(const Figure &figure)
     setAccessibleDescription(figure.description);
     setPalette(QPalette(colour::white));
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The figure is the window's one control: an image carrying its description.
+    auto *image = new FigureImage(figure, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(image);
+    setFocusProxy(image);
 
     addFigureActions(this, figure, this, true);
     auto *preview = new QAction(QStringLiteral("Print Preview\u2026"), this);
@@ -58,6 +66,9 @@ FigureWindow::FigureWindow(const Figure &figure)
                     m_explore->trigger();
             });
     resize(sizeHint());
+    // Opened from a zoomed page, the window grows with the zoom and follows it.
+    if (Zoom *zoom = Zoom::current())
+        zoom->attach(this, this, WindowSizing::GrowsWithZoom);
 }
 
 FigureWindow *FigureWindow::open(const Figure &figure, const QWidget *opener)
@@ -104,12 +115,6 @@ QSize FigureWindow::sizeHint() const
     const double scale = std::min({1.0, room.width() / natural.width(),
                                    room.height() / natural.height()});
     return (natural * scale).toSize();
-}
-
-void FigureWindow::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    drawFigureFitted(painter, m_figure, rect(), colour::white);
 }
 
 void FigureWindow::keyPressEvent(QKeyEvent *event)

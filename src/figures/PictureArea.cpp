@@ -22,6 +22,9 @@ namespace fc {
 
 namespace {
 
+// The focus mark's line, in pixels of the 100% design.
+constexpr int kFocusMarkWidth = 2;
+
 // Everything the frame's pixels depend on: the style, the frame's kind and place, and
 // the colours it may be drawn in.
 QString frameKey(const QFrame &frame)
@@ -65,9 +68,14 @@ PictureArea::PictureArea(QWidget *parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     describeFigureOnView();
-    // An overlay sits on its container's top-left corner and covers it.
-    if (auto *container = qobject_cast<PictureArea *>(parent))
+    setToolTip(tr("Double-click to enlarge \u00B7 right-click to copy, save or print"
+                  " \u00B7 Ctrl+E to explore"));
+    // An overlay sits on its container's top-left corner and covers it; the keyboard
+    // focus goes to the container, which acts on the overlay on view.
+    if (auto *container = qobject_cast<PictureArea *>(parent)) {
         setGeometry(container->rect());
+        setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 void PictureArea::setFigure(const Figure *figure)
@@ -183,11 +191,38 @@ void PictureArea::paintEvent(QPaintEvent *event)
             paintFigure(painter, *m_figure);
         }
     }
-    if (hasFocus()) {
-        // Drawn over the figure, so the keyboard focus is seen on the area.
+    const auto *container = qobject_cast<const PictureArea *>(parentWidget());
+    if (hasFocus() || (container && container->hasFocus())) {
+        // Drawn over the figure, so the keyboard focus is seen on the area: solid and
+        // dark, it stands out against the white and pale yellow backgrounds alike.
         QPainter painter(this);
-        paintFocusMark(painter, area, palette().color(QPalette::WindowText), zoomFactor(this), 1);
+        const double zoom = zoomFactor(this);
+        const int width = std::max(2, zoomed(kFocusMarkWidth, zoom));
+        painter.setPen(QPen(pageColour::darkBlue, width, Qt::SolidLine, Qt::SquareCap,
+                            Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        const int inset = zoomed(1, zoom) + width / 2;
+        painter.drawRect(QRectF(area).adjusted(inset, inset, -inset, -inset));
     }
+}
+
+void PictureArea::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    updateWithOverlays();
+}
+
+void PictureArea::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    updateWithOverlays();
+}
+
+void PictureArea::updateWithOverlays()
+{
+    update();
+    for (PictureArea *overlay : findChildren<PictureArea *>(Qt::FindDirectChildrenOnly))
+        overlay->update();
 }
 
 void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)

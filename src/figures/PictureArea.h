@@ -53,6 +53,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // The focus mark is drawn over the figure on view, an overlay's included.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     // Keeps overlays (child picture areas) covering this area.
     void resizeEvent(QResizeEvent *event) override;
 
@@ -62,6 +65,7 @@ private:
     // Lets the container follow when this overlay is shown, hidden, restacked or
     // given a figure.
     void tellContainer();
+    void updateWithOverlays();
 
     const Figure *m_figure = nullptr;
 };
