@@ -201,7 +201,7 @@ void PictureArea::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(pageColour::darkBlue, width, Qt::SolidLine, Qt::SquareCap,
                             Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
-        const int inset = zoomed(1, zoom) + width / 2;
+        const int inset = zoomed(2, zoom) + width / 2;
         painter.drawRect(QRectF(area).adjusted(inset, inset, -inset, -inset));
     }
 }

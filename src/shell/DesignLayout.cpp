@@ -79,9 +79,14 @@ void DesignLayout::apply(double zoom, QStyle *style) const
             w->setStyle(style);
         if (c.font)
             w->setFont(scaledFont(*c.font, zoom));
-        if (c.minimumSize)
-            w->setMinimumSize(zoomed(c.minimumSize->width(), zoom),
+        if (c.minimumSize) {
+            const QSize least(zoomed(c.minimumSize->width(), zoom),
                               zoomed(c.minimumSize->height(), zoom));
+            if (c.fixed)
+                w->setFixedSize(least);
+            else
+                w->setMinimumSize(least);
+        }
         switch (c.place) {
         case Place::Own: w->setGeometry(scaledRect(c.geometry, zoom)); break;
         case Place::CoversParent: w->setGeometry(w->parentWidget()->rect()); break;
@@ -120,7 +125,7 @@ void DesignLayout::apply(double zoom, QStyle *style) const
 
 void DesignLayout::record(QWidget *widget)
 {
-    Control c{widget, widget->geometry(), Place::Own, std::nullopt, std::nullopt};
+    Control c{widget, widget->geometry(), Place::Own, std::nullopt, std::nullopt, false};
     QWidget *parent = widget->parentWidget();
     if (widget == m_client || (parent->layout() && parent->layout()->indexOf(widget) >= 0))
         c.place = Place::Managed;
@@ -129,9 +134,10 @@ void DesignLayout::record(QWidget *widget)
     // The client's font is made its own, so that whatever inherits it scales too.
     if (widget == m_client || widget->testAttribute(Qt::WA_SetFont))
         c.font = widget->font();
-    if (widget != m_client && widget->minimumSize() != QSize(0, 0)
-        && widget->minimumSize() != widget->maximumSize())
+    if (widget != m_client && widget->minimumSize() != QSize(0, 0)) {
         c.minimumSize = widget->minimumSize();
+        c.fixed = widget->minimumSize() == widget->maximumSize();
+    }
     m_controls.push_back(c);
     if (auto *frame = qobject_cast<QFrame *>(widget);
         frame && frame->frameShape() != QFrame::StyledPanel)
@@ -143,8 +149,10 @@ void DesignLayout::record(QWidget *widget)
     // A scroll area's viewport and scroll bars are its own parts.
     if (qobject_cast<QAbstractScrollArea *>(widget))
         return;
+    // Nor are the parts Qt gives a control of its own, such as a spin box's line.
     for (QObject *child : widget->children()) {
-        if (auto *w = qobject_cast<QWidget *>(child); w && !w->isWindow())
+        if (auto *w = qobject_cast<QWidget *>(child);
+            w && !w->isWindow() && !w->objectName().startsWith(QLatin1String("qt_")))
             record(w);
     }
 }

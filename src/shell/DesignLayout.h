@@ -44,6 +44,7 @@ private:
         Place place;
         std::optional<QFont> font;  // set on the control itself
         std::optional<QSize> minimumSize;  // set on the control itself
+        bool fixed;                        // and its maximum too
     };
     // A frame drawn by the control, not by the style.
     struct FrameLine {
