@@ -31,6 +31,10 @@ void CurvesView::setFigureCommands(const FigureSource &figure)
     m_figure = figure;
     setFocusPolicy(Qt::StrongFocus);
     addFigureActions(this, figure, this, true);
+    // The keys are the figure's while it has the focus; elsewhere in the window
+    // Ctrl+C copies the text of the control that has it.
+    for (QAction *action : actions())
+        action->setShortcutContext(Qt::WidgetShortcut);
 }
 
 void CurvesView::keyPressEvent(QKeyEvent *event)

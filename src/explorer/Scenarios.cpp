@@ -68,7 +68,7 @@ std::span<const TopicScenario> topicScenarios()
     return kTopicScenarios;
 }
 
-std::optional<std::size_t> scenarioOfTopic(QStringView topic)
+std::optional<std::size_t> scenarioOfTopic(const QString &topic)
 {
     const auto mapped = std::find_if(std::begin(kTopicScenarios), std::end(kTopicScenarios),
                                      [topic](const TopicScenario &t) {

@@ -2,7 +2,7 @@
 
 #include "explorer/CurveModel.h"
 
-#include <QStringView>
+#include <QString>
 
 #include <optional>
 #include <span>
@@ -22,7 +22,7 @@ std::span<const Scenario> scenarios();
 // The scenario a page's topic opens the explorer on: the row of scenarios() that
 // shows it, or none where the explorer opens at control. `topic` is the row text of
 // the topic list, as the page shows it.
-std::optional<std::size_t> scenarioOfTopic(QStringView topic);
+std::optional<std::size_t> scenarioOfTopic(const QString &topic);
 
 // The topics that open a scenario, for the tests to hold against the pages.
 struct TopicScenario {

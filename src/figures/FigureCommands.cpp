@@ -189,10 +189,8 @@ void addFigureActions(QWidget *target, const FigureSource &figure, QWidget *pare
         auto *action = new QAction(QCoreApplication::translate("fc::FigureCommands", command.text),
                                    target);
         action->setObjectName(QLatin1String(command.name));
-        if (shortcuts) {
+        if (shortcuts)
             action->setShortcuts(command.key);
-            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        }
         QObject::connect(action, &QAction::triggered, target, [figure, parent, run = command.run] {
             if (SharedFigure shown = figure())
                 run(std::move(shown), parent);

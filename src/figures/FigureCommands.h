@@ -36,9 +36,8 @@ void previewFigure(SharedFigure figure, QWidget *parent);
 // characters file systems refuse left out.
 QString proposedFileName(const Figure &figure);
 
-// Adds "Copy", "Save As…", "Print…" on `figure` to `target` (a widget or a menu),
-// with the standard shortcuts, active while `target` has the focus, when `shortcuts`
-// is set; dialogs go over `parent`.
+// Adds "Copy", "Save As…", "Print…" on `figure` to `target` (a window, a widget or a
+// menu), with the standard shortcuts when `shortcuts` is set; dialogs go over `parent`.
 void addFigureActions(QWidget *target, const FigureSource &figure, QWidget *parent,
                       bool shortcuts);
 
