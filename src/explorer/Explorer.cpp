@@ -129,7 +129,6 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     factorsMoved();
     m_settle.stop();
     announce();
-    keepRoomForCaptions();
 }
 
 Explorer::~Explorer() = default;
@@ -261,42 +260,28 @@ void Explorer::chooseScenario(std::size_t row)
     setFactors(scenario.factors);
 }
 
-void Explorer::keepRoomForCaptions()
+int Explorer::captionWidth() const
 {
-    // Room for the longest scenario sentence below the list, so that choosing a
-    // scenario moves nothing and leaves every row on view.
     // Before the window is first shown nothing inside it is laid out: the caption is
     // then as wide as the panel will be, less the frame around it.
+    if (isVisible())
+        return m_caption->width();
     const QWidget *box = m_caption->parentWidget();
     const QMargins frame = box->contentsMargins() + box->layout()->contentsMargins();
-    const int width = isVisible() ? m_caption->width()
-                                  : m_panel->sizeHint().width() - frame.left() - frame.right();
+    return m_panel->sizeHint().width() - frame.left() - frame.right();
+}
+
+int Explorer::tallestCaption() const
+{
     int tallest = 0;
     for (const Scenario &s : scenarios()) {
         const QString caption = QCoreApplication::translate("fc::Scenario", s.caption);
-        const QRect room(0, 0, width, 1 << 20);
+        const QRect room(0, 0, captionWidth(), 1 << 20);
         tallest = std::max(tallest, m_caption->fontMetrics()
                                         .boundingRect(room, Qt::TextWordWrap, caption)
                                         .height());
     }
-    if (tallest == m_caption->minimumHeight())
-        return;
-    m_caption->setMinimumHeight(tallest);
-    // A hidden window lays nothing out again by itself: the new room reaches the
-    // window's size hint through every layout from the caption up.
-    for (QWidget *w = m_caption->parentWidget(); w; w = w->parentWidget()) {
-        if (w->layout())
-            w->layout()->invalidate();
-        if (w == this)
-            break;
-        w->updateGeometry();
-    }
-}
-
-void Explorer::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    keepRoomForCaptions();
+    return tallest;
 }
 
 SharedFigure Explorer::figureOnView() const
@@ -306,10 +291,12 @@ SharedFigure Explorer::figureOnView() const
 
 QSize Explorer::sizeHint() const
 {
-    // The panel's wrapped sentences set the height; the figure, in its proportions at
-    // that height, the width.
+    // The panel's wrapped sentences set the height, with room below the list for the
+    // longest scenario sentence, so that choosing a scenario leaves every row on view;
+    // the figure, in its proportions at that height, sets the width.
     const QSize base = QWidget::sizeHint();
-    const int height = std::max(base.height(), heightForWidth(base.width()));
+    const int height = std::max(base.height(), heightForWidth(base.width()))
+                       + std::max(0, tallestCaption() - m_caption->heightForWidth(captionWidth()));
     const QMargins margins = contentsMargins() + layout()->contentsMargins();
     const QSizeF canvas = explorerBackground().canvas.size();
     const int figureWidth =

@@ -44,9 +44,6 @@ public:
     // Room for the panel in full, and for the figure in its proportions beside it.
     QSize sizeHint() const override;
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     struct FactorControls {
         FactorSlider *slider = nullptr;
@@ -56,7 +53,8 @@ private:
     QWidget *buildFactors();
     QLayout *buildReadouts();
     QWidget *buildScenarios();
-    void keepRoomForCaptions();
+    int captionWidth() const;
+    int tallestCaption() const;
 
     // After any control has moved: the model, the readouts, the summary and the figure.
     void factorsMoved();
