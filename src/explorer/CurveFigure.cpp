@@ -4,6 +4,7 @@
 #include "figures/Numbers.h"
 
 #include <QCoreApplication>
+
 #include <QStringList>
 
 #include <algorithm>
@@ -17,9 +18,7 @@ constexpr double kRightCvp = 12;
 constexpr double kCurveWidth = 8;
 
 // The control curves: thin dashes, so the current curves drawn over them stay clear.
-constexpr double kDashLength = 14;
-constexpr double kDashGap = 9;
-constexpr double kDashThickness = 3;
+constexpr DashPattern kControlDashes{14, 9, 3};
 
 constexpr double kMsfpMarker = 16;
 const TextStyle kMsfpLabel{Face::Arial, 21, true, false, colour::blue};
@@ -78,12 +77,6 @@ std::vector<QPointF> toCanvas(const Axes &axes, const std::vector<QPointF> &axis
     return points;
 }
 
-void addDashes(FigureBuilder &b, const std::vector<QPointF> &canvasPath)
-{
-    for (PolygonElement &dash :
-         dashesAlong(canvasPath, kDashLength, kDashGap, kDashThickness, colour::black))
-        b.add(std::move(dash));
-}
 
 }  // namespace
 
@@ -101,8 +94,8 @@ const Figure &explorerBackground()
         const CurveData &cfc = cfcControlCurve();
         std::vector<QPointF> cfcPath = sampleCurve(b.axes(), cfc, 0, double(cfc.segments.size()));
         cfcPath.push_back(b.at(kRightCvp, cfc.segments.back().end.y()));
-        addDashes(b, cfcPath);
-        addDashes(b, toCanvas(b.axes(), vfcControlLine()));
+        addDashes(b, cfcPath, kControlDashes);
+        addDashes(b, toCanvas(b.axes(), vfcControlLine()), kControlDashes);
         return std::move(b).build();
     }();
     return figure;
@@ -148,14 +141,17 @@ Figure explorerCurves(const Factors &factors)
         b.arrowhead({kRightCvp - 1, op.co}, {kRightCvp, op.co});
     }
 
-    const QString where = onPlot ? QCoreApplication::translate("fc::CurveFigure", "cross at")
-                                 : QCoreApplication::translate("fc::CurveFigure", "cross beyond the right edge of the plot, at");
+    const QString where =
+        onPlot ? QCoreApplication::translate("fc::CurveFigure", "cross at")
+               : QCoreApplication::translate("fc::CurveFigure",
+                                             "cross beyond the right edge of the plot, at");
     b.describe(QCoreApplication::translate("fc::CurveFigure", "Curve explorer"),
-               QCoreApplication::translate("fc::CurveFigure", "The red cardiac function curve and the blue vascular function "
-                  "curve %1 CVP %2 mmHg and CO %3 l/min, the operating point. The "
-                  "mean systemic filling pressure, where the vascular function "
-                  "curve meets the CVP axis, is %4 mmHg. The control curves are "
-                  "drawn thin and dashed in black.")
+               QCoreApplication::translate(
+                   "fc::CurveFigure",
+                   "The red cardiac function curve and the blue vascular function curve %1 "
+                   "CVP %2 mmHg and CO %3 l/min, the operating point. The mean systemic "
+                   "filling pressure, where the vascular function curve meets the CVP axis, "
+                   "is %4 mmHg. The control curves are drawn thin and dashed in black.")
                    .arg(where, twoPlaces(op.cvp), twoPlaces(op.co), twoPlaces(msfp)));
     return std::move(b).build();
 }
@@ -167,14 +163,17 @@ Figure explorerFigure(const Factors &factors)
     figure.elements.insert(figure.elements.begin(), background.elements.begin(),
                            background.elements.end());
     const OperatingPoint op = operatingPoint(factors);
-    figure.title = QCoreApplication::translate("fc::CurveFigure", "Contractility %1, stressed volume %2, venous compliance %3, TPR %4: "
-                      "CVP %5, CO %6, MSFP %7")
-                       .arg(percent(factors.contractility), percent(factors.bloodVolume),
-                            percent(factors.venousCompliance), percent(factors.resistance),
-                            withUnit(op.cvp, QStringLiteral("mmHg")),
-                            withUnit(op.co, QStringLiteral("l/min")),
-                            withUnit(meanSystemicFillingPressure(factors), QStringLiteral("mmHg")));
-    figure.description = QCoreApplication::translate("fc::CurveFigure", "The curve explorer at %1. %2").arg(figure.title, figure.description);
+    const QString mmHg = QStringLiteral("mmHg");
+    figure.title =
+        QCoreApplication::translate("fc::CurveFigure",
+                                    "Contractility %1, stressed volume %2, venous compliance "
+                                    "%3, TPR %4: CVP %5, CO %6, MSFP %7")
+            .arg(percent(factors.contractility), percent(factors.bloodVolume),
+                 percent(factors.venousCompliance), percent(factors.resistance),
+                 withUnit(op.cvp, mmHg), withUnit(op.co, QStringLiteral("l/min")),
+                 withUnit(meanSystemicFillingPressure(factors), mmHg));
+    figure.description = QCoreApplication::translate("fc::CurveFigure", "The curve explorer at %1. %2")
+                             .arg(figure.title, figure.description);
     return figure;
 }
 
