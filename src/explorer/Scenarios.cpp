@@ -14,6 +14,8 @@ namespace {
 // Each is matched to its figure on the interactions page: MSFP where the figure puts
 // the foot of its VFC, and the CFC's plateau and the VFC's slope as drawn. The figures
 // of blood loss and of standing up lower MSFP further than the explorer's ranges reach.
+// Standing up loses no blood: the legs' veins take it in, which the single venous
+// compartment of the model shows as a more compliant one.
 constexpr Scenario kScenarios[] = {
     {QT_TRANSLATE_NOOP("fc::Scenario", "Increased contractility"), {200, 100, 100, 100},
      QT_TRANSLATE_NOOP("fc::Scenario", "The cardiac function curve rises, so the operating point moves up and to the left along the unchanged vascular function curve: more output at a lower CVP.")},
