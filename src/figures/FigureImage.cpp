@@ -9,20 +9,20 @@
 
 namespace fc {
 
-FigureImage::FigureImage(const Figure &figure, QWidget *parent)
-    : QWidget(parent), m_figure(figure)
+FigureImage::FigureImage(SharedFigure figure, QWidget *parent)
+    : QWidget(parent), m_figure(std::move(figure))
 {
     presentAs<FigureImage, QAccessible::Graphic>();
     setObjectName(QStringLiteral("figureImage"));
-    setAccessibleName(figureTitle(&figure));
-    setAccessibleDescription(figure.description);
+    setAccessibleName(figureTitle(m_figure.get()));
+    setAccessibleDescription(m_figure->description);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void FigureImage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigureFitted(painter, m_figure, rect(), colour::white);
+    drawFigureFitted(painter, *m_figure, rect(), colour::white);
 }
 
 }  // namespace fc

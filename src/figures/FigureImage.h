@@ -1,10 +1,10 @@
 #pragma once
 
+#include "figures/Figure.h"
+
 #include <QWidget>
 
 namespace fc {
-
-struct Figure;
 
 // A figure scaled uniformly to fill the widget on white: the picture of a figure
 // window. For assistive technology it is an image named and described after the
@@ -12,14 +12,13 @@ struct Figure;
 class FigureImage : public QWidget {
     Q_OBJECT
 public:
-    // `figure` is a catalogue entry, which lives for the whole run.
-    explicit FigureImage(const Figure &figure, QWidget *parent = nullptr);
+    explicit FigureImage(SharedFigure figure, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const Figure &m_figure;
+    const SharedFigure m_figure;
 };
 
 }  // namespace fc

@@ -89,18 +89,6 @@ QAccessibleInterface *plainWindowFactory(const QString &className, QObject *obje
     return nullptr;
 }
 
-// Ctrl+E opens the curve explorer from any page. The action belongs to the window,
-// not to its menu bar, whose entries stay as they are.
-void addExploreAction(QWidget *window, Program &program)
-{
-    auto *explore = new QAction(QStringLiteral("Explore\u2026"), window);
-    explore->setObjectName(QStringLiteral("explore"));
-    explore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    explore->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(explore, &QAction::triggered, &program, &Program::showExplorer);
-    window->addAction(explore);
-}
-
 // A scroll area that settles its scroll bars at once when resized: Qt shows or hides
 // them at the next turn of the event loop, and a page that fits would be painted once
 // with a scroll bar it does not need.
@@ -215,7 +203,14 @@ void Page::load()
     if (settings.menu.empty())
         closeOnKeys(window);
 
-    addExploreAction(window, m_program);
+    // Ctrl+E opens the curve explorer from any page, on the topic being read. The
+    // action belongs to the window, not to its menu bar, whose entries stay as they are.
+    m_explore = new QAction(tr("Explore\u2026"), window);
+    m_explore->setObjectName(QStringLiteral("explore"));
+    m_explore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_explore->setShortcutContext(Qt::WindowShortcut);
+    connect(m_explore, &QAction::triggered, this, [this] { m_program.showExplorer(topicOnView()); });
+    window->addAction(m_explore);
 
     m_window = window;
     m_shown = false;
