@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <span>
@@ -17,6 +18,7 @@ public:
               QWidget *parent = nullptr);
 
     int lineCount() const { return int(m_lines.size()); }
+    // Line `index` as drawn, in the program's language.
     QString line(int index) const;
     // Baseline of line `index` in widget coordinates.
     double baseline(int index) const;
@@ -27,7 +29,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::span<const char *const> m_lines;
+    std::span<const char *const> m_sources;  // English
+    QStringList m_lines;                     // as shown, translated
     QColor m_colour;
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "figures/Figure.h"
+
+#include <QPainterPath>
+
+#include <utility>
+#include <vector>
+
+namespace fc {
+
+// A text element of a figure and the English text it was built from.
+struct TranslatedLabel {
+    std::size_t element;
+    QString english;
+};
+
+// Keeps each translated label where its English text sits: a label that would reach
+// outside the canvas, or run into an element its English text does not touch, is
+// drawn smaller (from the same baseline start) until it does neither. At the English
+// text's width it lies within the English text's box, so a fit always exists.
+void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &labels);
+
+// The outline a text element covers on the canvas, rotation included.
+QPainterPath textOutline(const TextElement &element);
+
+}  // namespace fc
