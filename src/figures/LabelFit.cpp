@@ -21,8 +21,6 @@ QPainterPath stroked(const QPainterPath &path, double width)
     return stroker.createStroke(path);
 }
 
-// What an element covers that a label must not run into. Patches and fills are
-// background: the frame counts by its edge, so a label inside it stays inside.
 struct Covered {
     QPainterPath operator()(const RectElement &e) const
     {
@@ -79,13 +77,19 @@ double advance(const TextElement &e)
 QPainterPath textOutline(const TextElement &e)
 {
     const QFontMetricsF metrics(fontFor(e.face, e.height, e.bold, e.italic));
+    // The ink, not the advance: the blanks that place a tick label are not in the way.
     QPainterPath path;
-    path.addRect(QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(e.text),
-                        metrics.ascent() + metrics.descent()));
+    if (const QRectF ink = metrics.tightBoundingRect(e.text); !ink.isEmpty())
+        path.addRect(ink);
     QTransform placed;
     placed.translate(e.baseline.x(), e.baseline.y());
     placed.rotate(-e.rotation);
     return placed.map(path);
+}
+
+QPainterPath coveredBy(const Element &element)
+{
+    return std::visit(Covered{}, element);
 }
 
 void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &labels)
@@ -93,7 +97,7 @@ void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &lab
     std::vector<QPainterPath> covered;
     covered.reserve(figure.elements.size());
     for (const Element &element : figure.elements)
-        covered.push_back(std::visit(Covered{}, element));
+        covered.push_back(coveredBy(element));
 
     for (const TranslatedLabel &label : labels) {
         auto &text = std::get<TextElement>(figure.elements[label.element]);

@@ -21,7 +21,12 @@ struct TranslatedLabel {
 // text's width it lies within the English text's box, so a fit always exists.
 void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &labels);
 
-// The outline a text element covers on the canvas, rotation included.
+// The outline of a text element's ink on the canvas, rotation included.
 QPainterPath textOutline(const TextElement &element);
+
+// What an element covers that a label must not run into: lines and curves by their
+// stroke, the frame by its edge, texts by their outline; patches and fills are
+// background.
+QPainterPath coveredBy(const Element &element);
 
 }  // namespace fc

@@ -84,6 +84,20 @@ double DrawnText::baseline(int index) const
     return metrics.ascent() + index * metrics.height();
 }
 
+double DrawnText::drawnScale() const
+{
+    // A translation's longer lines are drawn smaller rather than cut at the window's
+    // edge, or further than the English lines reach.
+    const int wide = sizeHint().width();
+    if (wide <= width() || width() <= 0)
+        return 1;
+    QStringList english;
+    for (const char *text : m_sources)
+        english << QString::fromLatin1(text);
+    const int room = std::max(width(), shapedLines(english, font()).sizeHint.width());
+    return wide > room ? double(room) / wide : 1;
+}
+
 QSize DrawnText::sizeHint() const
 {
     return shapedLines(m_lines, font()).sizeHint;
@@ -94,16 +108,8 @@ void DrawnText::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(m_colour);
     const ShapedLines &shaped = shapedLines(m_lines, font());
-    // A translation's longer lines are drawn smaller rather than cut at the window's
-    // edge, or further than the English lines reach.
-    if (const int wide = shaped.sizeHint.width(); wide > width() && width() > 0) {
-        QStringList english;
-        for (const char *text : m_sources)
-            english << QString::fromLatin1(text);
-        const int room = std::max(width(), shapedLines(english, font()).sizeHint.width());
-        if (wide > room)
-            painter.scale(double(room) / wide, double(room) / wide);
-    }
+    if (const double scale = drawnScale(); scale < 1)
+        painter.scale(scale, scale);
     for (int i = 0; i < lineCount(); ++i) {
         for (const QGlyphRun &run : shaped.runs[std::size_t(i)])
             painter.drawGlyphRun(QPointF(0, baseline(i)), run);

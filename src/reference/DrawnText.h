@@ -23,6 +23,10 @@ public:
     // Baseline of line `index` in widget coordinates.
     double baseline(int index) const;
 
+    // The scale the lines are drawn at: 1, or less where they are wider than the
+    // window and the English lines.
+    double drawnScale() const;
+
     QSize sizeHint() const override;
 
 protected:

@@ -45,15 +45,14 @@ QStringList availableLanguages()
     return codes;
 }
 
-QString chooseLanguage(const QStringList &arguments)
+QString chooseLanguage(const QStringList &arguments, const QStringList &desktop)
 {
     const QStringList available = availableLanguages();
     const qsizetype option = arguments.indexOf(QStringLiteral("--language"));
     if (option >= 0 && option + 1 < arguments.size())
         return languageOf(arguments[option + 1]);
-    // The desktop lists its languages in order of preference; English is one of them
-    // though no translation names it.
-    for (const QString &name : QLocale::system().uiLanguages()) {
+    // English is among the desktop's languages though no translation names it.
+    for (const QString &name : desktop) {
         const QString code = languageOf(name);
         if (code == QLatin1String("en") || available.contains(code))
             return code;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,10 @@ namespace fc {
 QStringList availableLanguages();
 
 // The language asked for: `--language CODE` among `arguments`, else the first of the
-// desktop's languages that the program speaks; "en" where none matches.
-QString chooseLanguage(const QStringList &arguments);
+// desktop's languages, in its order of preference, that the program speaks; "en" where
+// none matches.
+QString chooseLanguage(const QStringList &arguments,
+                       const QStringList &desktop = QLocale::system().uiLanguages());
 
 // Speaks `code` from now on ("en": no translation at all), replacing the language
 // before; numbers for a reader follow it. False when there is no such translation:

@@ -153,6 +153,12 @@ void Page::load()
             connect(action, &QAction::triggered, this, [this, &entry] { choose(entry); });
             bar->addAction(action);
         }
+        // A translation's longer captions are set smaller, as a last resort, rather than
+        // hidden behind the bar's overflow button: every entry shows in the window's
+        // design width.
+        for (int step = 0; step < 4 && bar->sizeHint().width() > settings.clientSize.width();
+             ++step)
+            bar->setFont(smallerFont(bar->font()));
         // The entries have no accelerators; F10 reaches the bar from the keyboard.
         auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), main);
         connect(menuKey, &QShortcut::activated, bar, [bar] { enterMenuBar(bar); });
