@@ -7,28 +7,26 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <optional>
 
 namespace fc {
 
 namespace {
 
-QPainterPath stroked(const QPainterPath &path, double width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(std::max(width, 1.0));
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(path);
-}
+// An element's shape before stroking, and the width of its stroke (0: filled as is).
+struct Shape {
+    QPainterPath path;
+    double stroke = 0;
+};
 
-struct Covered {
-    QPainterPath operator()(const RectElement &e) const
+struct ShapeOf {
+    Shape operator()(const RectElement &e) const
     {
         QPainterPath path;
         path.addRect(e.rect);
-        return stroked(path, e.outline ? e.outline->width : 1);
+        return {path, e.outline ? e.outline->width : 1};
     }
-    QPainterPath operator()(const LineElement &e) const
+    Shape operator()(const LineElement &e) const
     {
         QPainterPath path;
         if (!e.points.empty()) {
@@ -36,40 +34,46 @@ struct Covered {
             for (const QPointF &p : e.points)
                 path.lineTo(p);
         }
-        return stroked(path, e.pen.width);
+        return {path, e.pen.width};
     }
-    QPainterPath operator()(const CurveElement &e) const
+    Shape operator()(const CurveElement &e) const
     {
         QPainterPath path(e.start);
         for (const BezierSegment &s : e.segments)
             path.cubicTo(s.control1, s.control2, s.end);
-        return stroked(path, e.pen.width);
+        return {path, e.pen.width};
     }
-    QPainterPath operator()(const PolygonElement &e) const
+    Shape operator()(const PolygonElement &e) const
     {
         QPainterPath path;
         path.addPolygon(QPolygonF(QList<QPointF>(e.points.begin(), e.points.end())));
-        return path;
+        return {path};
     }
-    QPainterPath operator()(const CircleElement &e) const
+    Shape operator()(const CircleElement &e) const
     {
         QPainterPath path;
         path.addEllipse(e.centre, e.diameter / 2, e.diameter / 2);
-        return path;
+        return {path};
     }
-    QPainterPath operator()(const DotRowElement &e) const
+    Shape operator()(const DotRowElement &e) const
     {
         QPainterPath path(e.from);
         path.lineTo(e.to);
-        return stroked(path, e.dotSize);
+        return {path, e.dotSize};
     }
-    QPainterPath operator()(const TextElement &e) const { return textOutline(e); }
-    QPainterPath operator()(const PatchElement &) const { return {}; }
+    Shape operator()(const TextElement &e) const { return {textOutline(e)}; }
+    Shape operator()(const PatchElement &) const { return {}; }
 };
 
-double advance(const TextElement &e)
+QPainterPath covered(const Shape &shape)
 {
-    return QFontMetricsF(fontFor(e.face, e.height, e.bold, e.italic)).horizontalAdvance(e.text);
+    if (shape.stroke <= 0 || shape.path.isEmpty())
+        return shape.path;
+    QPainterPathStroker stroker;
+    stroker.setWidth(std::max(shape.stroke, 1.0));
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(shape.path);
 }
 
 }  // namespace
@@ -89,40 +93,58 @@ QPainterPath textOutline(const TextElement &e)
 
 QPainterPath coveredBy(const Element &element)
 {
-    return std::visit(Covered{}, element);
+    return covered(std::visit(ShapeOf{}, element));
 }
 
 void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &labels)
 {
-    std::vector<QPainterPath> covered;
-    covered.reserve(figure.elements.size());
+    // Shapes are stroked only where a label may reach them: a figure of the curve
+    // explorer is built afresh at every change.
+    std::vector<Shape> shapes;
+    shapes.reserve(figure.elements.size());
     for (const Element &element : figure.elements)
-        covered.push_back(coveredBy(element));
+        shapes.push_back(std::visit(ShapeOf{}, element));
+    std::vector<std::optional<QPainterPath>> stroked(shapes.size());
+    const auto coveredAt = [&](std::size_t i) -> const QPainterPath & {
+        if (!stroked[i])
+            stroked[i] = covered(shapes[i]);
+        return *stroked[i];
+    };
 
     for (const TranslatedLabel &label : labels) {
         auto &text = std::get<TextElement>(figure.elements[label.element]);
         TextElement english = text;
         english.text = label.english;
         const QPainterPath englishOutline = textOutline(english);
-        const QRectF room = figure.canvas.united(englishOutline.boundingRect());
-        std::vector<const QPainterPath *> obstacles;
-        for (std::size_t i = 0; i < covered.size(); ++i) {
-            if (i != label.element && !covered[i].isEmpty()
-                && !covered[i].intersects(englishOutline))
-                obstacles.push_back(&covered[i]);
+        const QRectF englishInk = englishOutline.boundingRect();
+        const QRectF reach = textOutline(text).boundingRect();
+        const QRectF room = figure.canvas.united(englishInk);
+        // Within the English text's own ink it can run into nothing new.
+        if (englishInk.contains(reach))
+            continue;
+        std::vector<std::size_t> obstacles;
+        for (std::size_t i = 0; i < shapes.size(); ++i) {
+            const double margin = shapes[i].stroke;
+            if (i == label.element || shapes[i].path.isEmpty()
+                || !shapes[i].path.controlPointRect()
+                        .adjusted(-margin, -margin, margin, margin)
+                        .intersects(reach)
+                || coveredAt(i).intersects(englishOutline))
+                continue;
+            obstacles.push_back(i);
         }
-        const double englishWidth = advance(english);
         const double height = text.height;
         for (double scale = 1.0;; scale -= 0.04) {
             text.height = height * scale;
             const QPainterPath outline = textOutline(text);
             const bool fits = room.contains(outline.boundingRect())
                               && std::none_of(obstacles.begin(), obstacles.end(),
-                                              [&](const QPainterPath *o) {
-                                                  return o->intersects(outline);
+                                              [&](std::size_t i) {
+                                                  return coveredAt(i).intersects(outline);
                                               });
-            if (fits || advance(text) <= englishWidth || scale < 0.3) {
-                covered[label.element] = outline;
+            if (fits || scale < 0.3) {
+                shapes[label.element] = {outline};
+                stroked[label.element] = outline;
                 break;
             }
         }

@@ -15,10 +15,10 @@ struct TranslatedLabel {
     QString english;
 };
 
-// Keeps each translated label where its English text sits: a label that would reach
-// outside the canvas, or run into an element its English text does not touch, is
-// drawn smaller (from the same baseline start) until it does neither. At the English
-// text's width it lies within the English text's box, so a fit always exists.
+// Keeps each translated label where its English text sits: a label whose ink would
+// reach outside the canvas, or run into an element the English text's ink does not
+// touch, is drawn smaller (from the same baseline start) until it does neither. Small
+// enough, it lies within the English text's ink, so a fit always exists.
 void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &labels);
 
 // The outline of a text element's ink on the canvas, rotation included.
