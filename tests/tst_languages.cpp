@@ -95,14 +95,18 @@ bool boxFits(TextBox *box)
 const ConceptPageTable *tableOf(PageId id)
 {
     switch (id) {
-    case PageId::CardiacFunctionCurves: return &cardiacPageTable();
-    case PageId::VascularFunctionCurves: return &vascularPageTable();
-    case PageId::Interactions: return &interactionsPageTable();
-    default: return nullptr;
+    case PageId::CardiacFunctionCurves:
+        return &cardiacPageTable();
+    case PageId::VascularFunctionCurves:
+        return &vascularPageTable();
+    case PageId::Interactions:
+        return &interactionsPageTable();
+    default:
+        return nullptr;
     }
 }
 
-}  // namespace
+} // namespace
 
 class TestLanguages : public QObject {
     Q_OBJECT
@@ -228,7 +232,8 @@ void TestLanguages::pagesReadAndFit()
             QCOMPARE(list->item(0)->text(), QCoreApplication::translate("Test", question.lines[0]));
             QVERIFY2(rowsFit(list), question.lines[0]);
             QVERIFY(clickRow(list, question.keyLine));
-            QCOMPARE(text->toPlainText(), QCoreApplication::translate("Test", question.explanation));
+            QCOMPARE(text->toPlainText(),
+                     QCoreApplication::translate("Test", question.explanation));
             QVERIFY2(boxFits(text), question.lines[0]);
             QVERIFY2(controlTextsFit(window), question.lines[0]);
             QTest::mouseClick(control<QAbstractButton>(*m_program, id, "cmdNext"), Qt::LeftButton);
@@ -297,8 +302,8 @@ void TestLanguages::languageChosen_data()
                            QString::fromLatin1(code)};
     };
     QTest::addRow("desktop German") << none << QStringList{"de-AT", "de"} << "de";
-    QTest::addRow("first spoken of the desktop's") << none << QStringList{"fr", "es-MX", "de"}
-                                                   << "es";
+    QTest::addRow("first spoken of the desktop's")
+        << none << QStringList{"fr", "es-MX", "de"} << "es";
     QTest::addRow("English preferred") << none << QStringList{"en-GB", "de"} << "en";
     QTest::addRow("none spoken") << none << QStringList{"fr", "it"} << "en";
     QTest::addRow("command line") << asked("de") << QStringList{"es"} << "de";

@@ -70,8 +70,8 @@ void ConceptPage::buildControls(QWidget *client)
     if (m_table.fontOnWindow)
         client->setFont(font);
 
-    m_hint = new QLabel(QCoreApplication::translate("ConceptPage", "Click on topic to see related text"),
-                        client);
+    m_hint = new QLabel(
+        QCoreApplication::translate("ConceptPage", "Click on topic to see related text"), client);
     m_hint->setObjectName(QStringLiteral("Label3"));
     m_hint->setGeometry(m_table.hint);
     m_hint->setFont(font);

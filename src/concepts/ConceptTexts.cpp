@@ -6,8 +6,9 @@ namespace fc::texts {
 
 // Cardiac function curve page
 
-const char *const kCfcWhatIs =
-    QT_TRANSLATE_NOOP("ConceptPage", "A Cardiac Function Curve (CFC) is a graphical representation showing how cardiac output"
+const char *const kCfcWhatIs = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "A Cardiac Function Curve (CFC) is a graphical representation showing how cardiac output"
     " (CO) varies as the input pressure to the heart changes."
     " The input pressure may be taken as the right atrial pressure or as the central venous"
     " pressure (CVP); this module uses CVP."
@@ -17,8 +18,9 @@ const char *const kCfcWhatIs =
     " With heart rate held constant, CO therefore moves in the same direction as CVP over a"
     " certain range of filling pressures.");
 
-const char *const kCfcContractility =
-    QT_TRANSLATE_NOOP("ConceptPage", " The effects of changes in cardiac contractility can be understood by seeing what"
+const char *const kCfcContractility = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    " The effects of changes in cardiac contractility can be understood by seeing what"
     " happens to CO at a fixed value of CVP."
     " In the figure the fixed CVP is marked by the vertical dotted line."
     " The point where that line crosses each curve shows the CO reached at that pressure."
@@ -27,8 +29,9 @@ const char *const kCfcContractility =
     " The same is true at any CVP, not only at the one drawn: CO changes in the same"
     " direction as contractility. ");
 
-const char *const kCfcLargeCvp =
-    QT_TRANSLATE_NOOP("ConceptPage", "The increase in CO as CVP increases depends of the Frank-Starling mechanism."
+const char *const kCfcLargeCvp = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "The increase in CO as CVP increases depends of the Frank-Starling mechanism."
     " The mechanism rests on an increasingly favorable overlap of actin and myosin filaments"
     " as the muscle fibers are stretched by a larger end diastolic volume."
     " Once the optimal overlap of the filaments is reached, further stretch adds no more"
@@ -36,8 +39,9 @@ const char *const kCfcLargeCvp =
 
 // Vascular function curve page
 
-const char *const kVfcWhatIs =
-    QT_TRANSLATE_NOOP("ConceptPage", "A Vascular Function Curve (VFC) is a graphical representation showing the relationship"
+const char *const kVfcWhatIs = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "A Vascular Function Curve (VFC) is a graphical representation showing the relationship"
     " between cardiac output (CO) and central venous pressure (CVP)."
     " Some texts call it the venous return curve."
     " Because over time average CO equals average venous return, a single vertical axis"
@@ -52,8 +56,9 @@ const char *const kVfcWhatIs =
     " Each region of the curve tells something different about the circulation."
     " Choose the regions in the list on the left to learn what each of them means. ");
 
-const char *const kVfcRegion1 =
-    QT_TRANSLATE_NOOP("ConceptPage", " Point 1 corresponds to a condition in which CO is zero."
+const char *const kVfcRegion1 = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    " Point 1 corresponds to a condition in which CO is zero."
     " It is a theoretical no-flow point: if the heart stopped and pressures throughout the"
     " circulation were allowed to equalize, CVP would settle at this value."
     " That pressure is the mean circulatory pressure, not to be confused with the mean arterial pressure."
@@ -67,8 +72,9 @@ const char *const kVfcRegion1 =
     " circulatory pressure and moves the curve to the left (VFC-C)."
     " In each case the slope stays the same, because arteriolar resistance is unchanged.");
 
-const char *const kVfcRegion2 =
-    QT_TRANSLATE_NOOP("ConceptPage", "Region 2 corresponds to the condition in which blood flow is now occuring."
+const char *const kVfcRegion2 = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "Region 2 corresponds to the condition in which blood flow is now occuring."
     " As flow rises from point 1, the pressure loss across the arterioles grows and the"
     " pressure left to fill the central veins falls, so CVP falls."
     " In effect, the faster the heart pumps, the lower the pressure left in the veins."
@@ -83,8 +89,9 @@ const char *const kVfcRegion2 =
     " These changes in slope occur without a change in point 1, since the mean circulatory"
     " pressure depends on volume and compliance, not on resistance.  ");
 
-const char *const kVfcRegions3And4 =
-    QT_TRANSLATE_NOOP("ConceptPage", "Point 3 and region 4 demonstrate a physical change in the relationship between CO and CVP."
+const char *const kVfcRegions3And4 = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "Point 3 and region 4 demonstrate a physical change in the relationship between CO and CVP."
     " When CVP falls to a low level (point 3), the transmural pressure of the central veins,"
     " the difference between the pressure inside and outside them, becomes too low to hold them open."
     " The thin-walled veins begin to collapse as they enter the chest, venous resistance"
@@ -94,8 +101,9 @@ const char *const kVfcRegions3And4 =
     " This part of the curve lies mostly outside the physiological range, but it shows that"
     " venous resistance, usually small, can matter. ");
 
-const char *const kVfcRelationships =
-    QT_TRANSLATE_NOOP("ConceptPage", "Cardiac and Vascular functions both are related to CVP but in different ways."
+const char *const kVfcRelationships = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "Cardiac and Vascular functions both are related to CVP but in different ways."
     " For the heart, a higher CVP means more filling and, through the Frank-Starling"
     " mechanism, a larger CO; for the vasculature, a larger CO means a lower CVP."
     " At any instant, however, there is only one CVP and one CO, shared by the heart and the vessels."
@@ -107,8 +115,9 @@ const char *const kVfcRelationships =
 
 // Interactions and changes page
 
-const char *const kTpr =
-    QT_TRANSLATE_NOOP("ConceptPage", "Changes in TPR cause the slope of the VFC to change."
+const char *const kTpr = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "Changes in TPR cause the slope of the VFC to change."
     " Vasodilation steepens the VFC and vasoconstriction flattens it, while the point where"
     " the curve meets the CVP axis stays where it is."
     " The reason is that with a lower TPR less pressure is lost across the arterioles for"
@@ -124,8 +133,9 @@ const char *const kTpr =
     " Frank-Starling mechanism restores the output."
     " The figure therefore shows only the change in the VFC.");
 
-const char *const kVolume =
-    QT_TRANSLATE_NOOP("ConceptPage", " The key to understanding the effects of blood volume or compliance changes is to"
+const char *const kVolume = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    " The key to understanding the effects of blood volume or compliance changes is to"
     " recognize that each of these effects the mean circulatory pressure (mcp)."
     " The mcp is the pressure that would be found throughout the circulation at zero CO, and"
     " it depends on how full the vessels are relative to their capacity."
@@ -139,8 +149,9 @@ const char *const kVolume =
     " sympathetic tone enlarges vascular capacity), major blood loss, dehydration, and a"
     " sudden enlargement of vascular capacity such as the removal of a large tumor.");
 
-const char *const kContractility =
-    QT_TRANSLATE_NOOP("ConceptPage", "Contractility is an index of the intrinisic velocity and force of contraction of cardiac myocytes."
+const char *const kContractility = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "Contractility is an index of the intrinisic velocity and force of contraction of cardiac myocytes."
     " It depends mainly on the calcium made available to the contractile proteins with each"
     " beat, largely by release from the sarcoplasmic reticulum, on how well the cell uses"
     " that calcium, and on the viability of the heart muscle itself."
@@ -155,8 +166,9 @@ const char *const kContractility =
     " In the body, however, sympathetic activation rarely acts on the heart alone: its"
     " effects on the arterioles and veins usually change the VFC as well, so both curves move together. ");
 
-const char *const kBloodLoss =
-    QT_TRANSLATE_NOOP("ConceptPage", "The effects of blood loss depend on the amount and rate of hemmorrhage."
+const char *const kBloodLoss = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "The effects of blood loss depend on the amount and rate of hemmorrhage."
     " After an acute, large loss the vessels are less full relative to their capacity, so"
     " mcp falls (point 1)."
     " The result is a new VFC (blue), shifted to the left, which meets the unchanged CFC at"
@@ -172,8 +184,9 @@ const char *const kBloodLoss =
     " the liver synthesizes new plasma proteins."
     " As volume returns, mcp and CO return toward their normal values and the reflex gradually subsides. ");
 
-const char *const kOrthostatic =
-    QT_TRANSLATE_NOOP("ConceptPage", "Orthostatic or postural changes effect the distribution of blood volume and can produce"
+const char *const kOrthostatic = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "Orthostatic or postural changes effect the distribution of blood volume and can produce"
     " effects similar to those produced by blood loss."
     " When a supine person is tilted upright, gravity quickly shifts blood out of the"
     " central veins into the distensible veins of the abdomen and legs."
@@ -188,8 +201,9 @@ const char *const kOrthostatic =
     " Where the sympathetic responses are defective, as in some autonomic disorders or with"
     " certain drugs, arterial pressure cannot be maintained and fainting may occur. ");
 
-const char *const kHeartFailure =
-    QT_TRANSLATE_NOOP("ConceptPage", "Heart failure is a general term which describes a diminished pumping function that is"
+const char *const kHeartFailure = QT_TRANSLATE_NOOP(
+    "ConceptPage",
+    "Heart failure is a general term which describes a diminished pumping function that is"
     " no longer fully adequate to provide perfusion for all organs and tissues."
     " Its main defect is a reduced contractility."
     " This may arise acutely, as with a myocardial infarction, or develop over time, as with"

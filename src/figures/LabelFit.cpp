@@ -76,7 +76,7 @@ QPainterPath covered(const Shape &shape)
     return stroker.createStroke(shape.path);
 }
 
-}  // namespace
+} // namespace
 
 QPainterPath textOutline(const TextElement &e)
 {
@@ -126,7 +126,8 @@ void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &lab
         for (std::size_t i = 0; i < shapes.size(); ++i) {
             const double margin = shapes[i].stroke;
             if (i == label.element || shapes[i].path.isEmpty()
-                || !shapes[i].path.controlPointRect()
+                || !shapes[i]
+                        .path.controlPointRect()
                         .adjusted(-margin, -margin, margin, margin)
                         .intersects(reach)
                 || coveredAt(i).intersects(englishOutline))
@@ -138,10 +139,8 @@ void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &lab
             text.height = height * scale;
             const QPainterPath outline = textOutline(text);
             const bool fits = room.contains(outline.boundingRect())
-                              && std::none_of(obstacles.begin(), obstacles.end(),
-                                              [&](std::size_t i) {
-                                                  return coveredAt(i).intersects(outline);
-                                              });
+                && std::none_of(obstacles.begin(), obstacles.end(),
+                                [&](std::size_t i) { return coveredAt(i).intersects(outline); });
             if (fits || scale < 0.3) {
                 shapes[label.element] = {outline};
                 stroked[label.element] = outline;
@@ -151,4 +150,4 @@ void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &lab
     }
 }
 
-}  // namespace fc
+} // namespace fc

@@ -112,18 +112,23 @@ Figure makeMainFactors()
     b.arrow({9.33, 4.00}, {9.33, 2.50}, 3)
         .arrow({7.69, 4.75}, {7.08, 3.75}, 4)
         .arrow({8.72, 6.25}, {8.10, 7.25}, 3);
-    b.headingText(QT_TRANSLATE_NOOP("Figure", "Primary Factors Affecting Interaction"), {-3.13, 11.12}, kArial32);
+    b.headingText(QT_TRANSLATE_NOOP("Figure", "Primary Factors Affecting Interaction"),
+                  {-3.13, 11.12}, kArial32);
     b.cvpTitle(CvpTitle::Left);
-    b.describe(QT_TRANSLATE_NOOP("Figure", "Cardiac and vascular function curves of a healthy circulation"),
-        QT_TRANSLATE_NOOP("Figure", "The cardiac function curve (CFC) and the vascular function curve (VFC) of a healthy "
-        "circulation, both in black. The VFC falls in a straight line from the mean "
-        "circulatory pressure on the CVP axis (CVP 6.9 mmHg, marked by a black dot) and "
-        "levels off at 7 l/min at low CVP; the CFC rises steeply from near zero and levels "
-        "off at about 7.5 l/min. They cross at the operating point, CVP about 2 mmHg and CO "
-        "5 l/min, marked by a black dot with dotted guides to both axes. Notes name what "
-        "shapes each curve: the slope of the VFC depends on TPR, the mean circulatory "
-        "pressure on volume and compliance, and the height of the CFC on contractility and "
-        "sympathetic drive."));
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure",
+                          "Cardiac and vascular function curves of a healthy circulation"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "The cardiac function curve (CFC) and the vascular function curve (VFC) of a healthy "
+            "circulation, both in black. The VFC falls in a straight line from the mean "
+            "circulatory pressure on the CVP axis (CVP 6.9 mmHg, marked by a black dot) and "
+            "levels off at 7 l/min at low CVP; the CFC rises steeply from near zero and levels "
+            "off at about 7.5 l/min. They cross at the operating point, CVP about 2 mmHg and CO "
+            "5 l/min, marked by a black dot with dotted guides to both axes. Notes name what "
+            "shapes each curve: the slope of the VFC depends on TPR, the mean circulatory "
+            "pressure on volume and compliance, and the height of the CFC on contractility and "
+            "sympathetic drive."));
     return std::move(b).build();
 }
 
@@ -133,14 +138,16 @@ Figure makeFailure()
     // The frame's right edge is at canvas x 880, CVP 14.05 to two places.
     b.frame(b.axes().toAxis({880, 0}).x()).tickLabels(TickLabels::WideLast);
     b.headingText(QT_TRANSLATE_NOOP("Figure", "Heart"), {-3.54, 11.16}, kArialBlack32)
-        .headingText(QT_TRANSLATE_NOOP("Figure", "Failure - Decreased Contractility"), {-0.77, 11.16}, kArialBlack32);
+        .headingText(QT_TRANSLATE_NOOP("Figure", "Failure - Decreased Contractility"),
+                     {-0.77, 11.16}, kArialBlack32);
     b.line({{6.87, 0}, {2.15, 5.00}}, colour::black, 8)
         .pointMarker({6.87, 0}, colour::black)
         .line({{2.15, 5.00}, {0.10, 7.00}, {-4.00, 7.00}}, colour::black, 8)
         .cfcControl(colour::black, 8);
 
     const TextStyle moderate = coloured(kArial24, colour::blue);
-    b.text(QT_TRANSLATE_NOOP("Figure", "Moderate"), {10.00, 5.12}, moderate).text(QT_TRANSLATE_NOOP("Figure", "Failure"), {10.00, 4.22}, moderate);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Moderate"), {10.00, 5.12}, moderate)
+        .text(QT_TRANSLATE_NOOP("Figure", "Failure"), {10.00, 4.22}, moderate);
     static const CurveData kModerateFailure{
         {-4.00, 0.31},
         {{{-3.67, 0.28}, {-3.33, 0.28}, {-2.95, 0.31}},
@@ -179,7 +186,8 @@ Figure makeFailure()
     b.curve(kSevereFailure, colour::red, 8);
     b.numberedMarker({2.13, 5.00}, colour::black);
     const TextStyle severe = coloured(kArial24, colour::red);
-    b.text(QT_TRANSLATE_NOOP("Figure", "Severe"), {10.21, 2.88}, severe).text(QT_TRANSLATE_NOOP("Figure", "Failure"), {10.21, 1.97}, severe);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Severe"), {10.21, 2.88}, severe)
+        .text(QT_TRANSLATE_NOOP("Figure", "Failure"), {10.21, 1.97}, severe);
 
     b.text("A", {2.00, 4.69}, kMarkerLabel)
         .text("1", {2.82, 3.69}, kMarkerLabel)
@@ -187,17 +195,20 @@ Figure makeFailure()
     b.numberedMarker({4.41, 4.72}, colour::blue).text("2", {4.23, 4.47}, kMarkerLabel);
     b.numberedMarker({6.15, 3.00}, colour::lightRed).text("2", {6.00, 2.75}, kMarkerLabel);
 
-    b.describe(QT_TRANSLATE_NOOP("Figure", "Heart failure"),
-        QT_TRANSLATE_NOOP("Figure", "Heart failure with decreased contractility. The normal curves are black: the "
-        "normal CFC and the normal VFC cross at A, CVP about 2 mmHg and CO 5 l/min. In "
-        "moderate failure the CFC, in blue, is lower and levels off at about 5 l/min; it "
-        "first meets the normal VFC at blue point 1 (CVP 3, CO 4). In severe failure the "
-        "CFC, in red, levels off at only 3 l/min and meets the normal VFC at red point 1 "
-        "(CVP 4.3, CO 2.7). Fluid retention then raises the VFC, drawn as black square "
-        "dashes, moving its mean circulatory pressure from 6.9 to 8.9 mmHg (arrow along the "
-        "CVP axis); the new crossings, points 2, bring CO back to about 4.7 l/min at CVP "
-        "4.4 in moderate failure and 3 l/min at CVP 6.2 in severe failure, at the price of "
-        "a much higher CVP."));
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Heart failure"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "Heart failure with decreased contractility. The normal curves are black: the "
+            "normal CFC and the normal VFC cross at A, CVP about 2 mmHg and CO 5 l/min. In "
+            "moderate failure the CFC, in blue, is lower and levels off at about 5 l/min; it "
+            "first meets the normal VFC at blue point 1 (CVP 3, CO 4). In severe failure the "
+            "CFC, in red, levels off at only 3 l/min and meets the normal VFC at red point 1 "
+            "(CVP 4.3, CO 2.7). Fluid retention then raises the VFC, drawn as black square "
+            "dashes, moving its mean circulatory pressure from 6.9 to 8.9 mmHg (arrow along the "
+            "CVP axis); the new crossings, points 2, bring CO back to about 4.7 l/min at CVP "
+            "4.4 in moderate failure and 3 l/min at CVP 6.2 in severe failure, at the price of "
+            "a much higher CVP."));
     return std::move(b).build();
 }
 
@@ -266,17 +277,24 @@ Figure makeInitialChanges(const InitialChanges &f)
     b.text("A", {2.00, 4.69}, kMarkerLabel);
     b.curvedArrow({3.36, -1.25}, {3.15, -0.62}, 3)
         .curvedArrow({-1.44, 2.59}, {-0.79, 2.22}, {-0.03, 2.28}, 4);
-    b.note({QT_TRANSLATE_NOOP("Figure", "Initial "), QT_TRANSLATE_NOOP("Figure", "operating "), QT_TRANSLATE_NOOP("Figure", "point")}, {3.23, 5.84});
+    b.note({QT_TRANSLATE_NOOP("Figure", "Initial "), QT_TRANSLATE_NOOP("Figure", "operating "),
+            QT_TRANSLATE_NOOP("Figure", "point")},
+           {3.23, 5.84});
     b.text("3", f.point3Label, kArial24);
-    b.note({QT_TRANSLATE_NOOP("Figure", "3. After initial"), QT_TRANSLATE_NOOP("Figure", "   sympathetic"), QT_TRANSLATE_NOOP("Figure", "   reflexes")}, f.afterReflexesNoteAt);
+    b.note({QT_TRANSLATE_NOOP("Figure", "3. After initial"),
+            QT_TRANSLATE_NOOP("Figure", "   sympathetic"),
+            QT_TRANSLATE_NOOP("Figure", "   reflexes")},
+           f.afterReflexesNoteAt);
     if (f.afterReflexesArrow)
         b.curvedArrow(f.afterReflexesArrow->tail, f.afterReflexesArrow->tip, 3);
-    b.note(QStringList{QT_TRANSLATE_NOOP("Figure", "Sympathetic causes a decrease "), QT_TRANSLATE_NOOP("Figure", "in venous compliance (increase"),
+    b.note(QStringList{QT_TRANSLATE_NOOP("Figure", "Sympathetic causes a decrease "),
+                       QT_TRANSLATE_NOOP("Figure", "in venous compliance (increase"),
                        QT_TRANSLATE_NOOP("Figure", " in MCP) and an increase in TPR ")}
                + f.sympatheticLastLines,
            {5.49, 4.34});
     b.curvedArrow({3.05, 5.50}, {2.54, 5.12}, 3).curvedArrow({6.79, 1.66}, {5.64, 0.28}, 3);
-    b.note({QT_TRANSLATE_NOOP("Figure", "Baroreceptor sympathetic"), QT_TRANSLATE_NOOP("Figure", "reflexes increase cardiac"),
+    b.note({QT_TRANSLATE_NOOP("Figure", "Baroreceptor sympathetic"),
+            QT_TRANSLATE_NOOP("Figure", "reflexes increase cardiac"),
             QT_TRANSLATE_NOOP("Figure", "contractility and heart rate")},
            f.baroreceptorNoteAt);
     b.curvedArrow(f.baroreceptorArrow.tail, f.baroreceptorArrow.tip, 3);
@@ -319,25 +337,29 @@ Figure makeOrthostatic()
         {-0.41, 5.81},
         {0.92, 4.62},
         {0.77, 4.38},
-        {QT_TRANSLATE_NOOP("Figure", "2. Less CO "), QT_TRANSLATE_NOOP("Figure", "causes less "), QT_TRANSLATE_NOOP("Figure", "arterial BP"), QT_TRANSLATE_NOOP("Figure", "(transient)")},
+        {QT_TRANSLATE_NOOP("Figure", "2. Less CO "), QT_TRANSLATE_NOOP("Figure", "causes less "),
+         QT_TRANSLATE_NOOP("Figure", "arterial BP"), QT_TRANSLATE_NOOP("Figure", "(transient)")},
         {-3.74, 3.09},
         {-3.33, 6.09},
         std::nullopt,
-        {QT_TRANSLATE_NOOP("Figure", "resulting in a shift of VFC back"), QT_TRANSLATE_NOOP("Figure", "to the right and a smaller slope")},
+        {QT_TRANSLATE_NOOP("Figure", "resulting in a shift of VFC back"),
+         QT_TRANSLATE_NOOP("Figure", "to the right and a smaller slope")},
         {-2.72, 9.59},
         {{2.36, 9.00}, {2.90, 8.41}},
         std::array<P, 3>{P{-0.92, 5.25}, P{-0.10, 4.53}, P{0.44, 4.47}},
         QT_TRANSLATE_NOOP("Figure", "Orthostatic (postural) changes"),
-        QT_TRANSLATE_NOOP("Figure", "Tilting from lying to standing. The black curves are the control CFC and VFC, "
-        "crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). Blood "
-        "pooling in the legs lowers the central vein volume: the VFC, in blue, shifts left "
-        "to a mean circulatory pressure of 3 mmHg (point 1 on the CVP axis), and it meets "
-        "the control CFC at blue point 2, CVP 0.5 and CO 2.5 l/min, so CO and arterial "
-        "pressure fall for a while. Baroreceptor reflexes then raise contractility and "
-        "heart rate, giving the higher red CFC, and lower venous compliance and raise TPR, "
-        "giving the red VFC with its foot at 5.5 mmHg and a smaller slope. The red curves "
-        "cross at point 3, CVP about 0.9 and CO about 4.6 l/min, close to the initial CO "
-        "at a lower CVP.")};
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "Tilting from lying to standing. The black curves are the control CFC and VFC, "
+            "crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). Blood "
+            "pooling in the legs lowers the central vein volume: the VFC, in blue, shifts left "
+            "to a mean circulatory pressure of 3 mmHg (point 1 on the CVP axis), and it meets "
+            "the control CFC at blue point 2, CVP 0.5 and CO 2.5 l/min, so CO and arterial "
+            "pressure fall for a while. Baroreceptor reflexes then raise contractility and "
+            "heart rate, giving the higher red CFC, and lower venous compliance and raise TPR, "
+            "giving the red VFC with its foot at 5.5 mmHg and a smaller slope. The red curves "
+            "cross at point 3, CVP about 0.9 and CO about 4.6 l/min, close to the initial CO "
+            "at a lower CVP.")};
     return makeInitialChanges(tilt);
 }
 
@@ -357,7 +379,9 @@ Figure makeBloodLoss()
     const InitialChanges bloodLoss{
         "bloodloss",
         {78, 102, 741, 486},
-        {{QT_TRANSLATE_NOOP("Figure", "Blood Loss - Initial Changes "), {-1.51, 11.06}, &kArialBlack27}},
+        {{QT_TRANSLATE_NOOP("Figure", "Blood Loss - Initial Changes "),
+          {-1.51, 11.06},
+          &kArialBlack27}},
         QT_TRANSLATE_NOOP("Figure", "Blood Loss - Initial Changes"),
         QT_TRANSLATE_NOOP("Figure", "1. Reduced volume  decreases MCP"),
         &kReflexCfc,
@@ -366,24 +390,28 @@ Figure makeBloodLoss()
         {-0.92, 4.50},
         {0.00, 3.88},
         {-0.18, 3.62},
-        {QT_TRANSLATE_NOOP("Figure", "2. Less CO "), QT_TRANSLATE_NOOP("Figure", "causes less "), QT_TRANSLATE_NOOP("Figure", "arterial BP")},
+        {QT_TRANSLATE_NOOP("Figure", "2. Less CO "), QT_TRANSLATE_NOOP("Figure", "causes less "),
+         QT_TRANSLATE_NOOP("Figure", "arterial BP")},
         {-3.74, 2.84},
         {-3.54, 5.84},
         ArrowPlacement{{-0.82, 5.66}, {-0.28, 4.34}},
-        {QT_TRANSLATE_NOOP("Figure", "resulting in a shift of VFC to the "), QT_TRANSLATE_NOOP("Figure", "right and a smaller slope")},
+        {QT_TRANSLATE_NOOP("Figure", "resulting in a shift of VFC to the "),
+         QT_TRANSLATE_NOOP("Figure", "right and a smaller slope")},
         {-3.54, 9.84},
         {{1.46, 9.59}, {2.03, 9.00}},
         std::nullopt,
         QT_TRANSLATE_NOOP("Figure", "Blood loss"),
-        QT_TRANSLATE_NOOP("Figure", "The first minutes after a blood loss. The black curves are the control CFC and "
-        "VFC, crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). The "
-        "lost volume lowers the mean circulatory pressure to 3 mmHg (point 1 on the CVP "
-        "axis): the blue VFC meets the control CFC at blue point 2, CVP 0.5 and CO 2.5 "
-        "l/min, so CO and arterial pressure fall. Sympathetic reflexes raise contractility "
-        "and heart rate, giving the higher red CFC, and lower venous compliance and raise "
-        "TPR, giving the red VFC with its foot at 5.6 mmHg and a smaller slope. The red "
-        "curves cross at point 3, CVP about 0 and CO about 3.9 l/min: CO recovers part of "
-        "the way while CVP stays low.")};
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "The first minutes after a blood loss. The black curves are the control CFC and "
+            "VFC, crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). The "
+            "lost volume lowers the mean circulatory pressure to 3 mmHg (point 1 on the CVP "
+            "axis): the blue VFC meets the control CFC at blue point 2, CVP 0.5 and CO 2.5 "
+            "l/min, so CO and arterial pressure fall. Sympathetic reflexes raise contractility "
+            "and heart rate, giving the higher red CFC, and lower venous compliance and raise "
+            "TPR, giving the red VFC with its foot at 5.6 mmHg and a smaller slope. The red "
+            "curves cross at point 3, CVP about 0 and CO about 3.9 l/min: CO recovers part of "
+            "the way while CVP stays low.")};
     return makeInitialChanges(bloodLoss);
 }
 
@@ -418,15 +446,18 @@ Figure makeContractility()
         .text(QT_TRANSLATE_NOOP("Figure", "though CVP is greater"), {5.90, 1.34}, kArial21)
         .curvedArrow({5.77, 2.41}, {4.33, 3.09}, 3);
     b.guideDown({3.79, 3.25}, colour::blue).guideLeft({3.38, 3.25}, colour::blue);
-    b.describe(QT_TRANSLATE_NOOP("Figure", "Changes in contractility"),
-        QT_TRANSLATE_NOOP("Figure", "Changes in contractility with the vascular function curve unchanged. The black "
-        "control CFC and the black VFC cross at the pale-yellow operating point, CVP about "
-        "2 mmHg and CO 5 l/min. Increased contractility gives the red CFC, which rises "
-        "earlier and levels off at about 11.4 l/min; it meets the VFC at the light red "
-        "point, CVP 0.7 and CO 6.4 l/min: more output at a lower CVP. Reduced "
-        "contractility gives the blue CFC, which levels off at about 4.1 l/min; it meets "
-        "the VFC at the blue point, CVP 3.8 and CO 3.3 l/min: less output even though CVP "
-        "is higher. Dotted guides lead from each point to both axes."));
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Changes in contractility"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "Changes in contractility with the vascular function curve unchanged. The black "
+            "control CFC and the black VFC cross at the pale-yellow operating point, CVP about "
+            "2 mmHg and CO 5 l/min. Increased contractility gives the red CFC, which rises "
+            "earlier and levels off at about 11.4 l/min; it meets the VFC at the light red "
+            "point, CVP 0.7 and CO 6.4 l/min: more output at a lower CVP. Reduced "
+            "contractility gives the blue CFC, which levels off at about 4.1 l/min; it meets "
+            "the VFC at the blue point, CVP 3.8 and CO 3.3 l/min: less output even though CVP "
+            "is higher. Dotted guides lead from each point to both axes."));
     return std::move(b).build();
 }
 
@@ -444,7 +475,8 @@ Figure makeVolume()
 
     TextStyle italicBlack = kArialBlack27;
     italicBlack.italic = true;
-    b.headingText(QT_TRANSLATE_NOOP("Figure", "Volume and Compliance Affect MCP"), {-2.92, 11.06}, kArialBlack27)
+    b.headingText(QT_TRANSLATE_NOOP("Figure", "Volume and Compliance Affect MCP"), {-2.92, 11.06},
+                  kArialBlack27)
         .text(QT_TRANSLATE_NOOP("Figure", "Vascular Filling"), {-2.90, 10.06}, italicBlack)
         .text(QT_TRANSLATE_NOOP("Figure", " Relative to Capacity"), {2.92, 10.06}, italicBlack);
 
@@ -480,16 +512,19 @@ Figure makeVolume()
     b.text(QT_TRANSLATE_NOOP("Figure", "Less CO due "), {-3.46, 3.19}, kArial21)
         .text(QT_TRANSLATE_NOOP("Figure", "to reduced CVP"), {-3.74, 2.41}, kArial21)
         .curvedArrow({-0.03, 3.09}, {0.72, 3.75}, 3);
-    b.describe(QT_TRANSLATE_NOOP("Figure", "Changes in blood volume and compliance"),
-        QT_TRANSLATE_NOOP("Figure", "How blood volume and venous compliance set the mean circulatory pressure (MCP), "
-        "the foot of the vascular function curve on the CVP axis. The black control VFC "
-        "(MCP 6.9 mmHg) meets the black control CFC at CVP about 2 mmHg and CO 5 l/min. "
-        "More volume or less compliance shifts the VFC to the right, in light red, with "
-        "its foot at 8.7 mmHg: it meets the CFC at CVP 3 and CO 6.25 l/min, greater CO "
-        "because CVP is higher. Less volume or more compliance shifts it to the left, in "
-        "blue, with its foot at 4.8 mmHg: it meets the CFC at CVP 1.2 and CO 3.7 l/min. "
-        "The slopes stay the same; under the axis, arrows show which change moves the MCP "
-        "which way."));
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Changes in blood volume and compliance"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "How blood volume and venous compliance set the mean circulatory pressure (MCP), "
+            "the foot of the vascular function curve on the CVP axis. The black control VFC "
+            "(MCP 6.9 mmHg) meets the black control CFC at CVP about 2 mmHg and CO 5 l/min. "
+            "More volume or less compliance shifts the VFC to the right, in light red, with "
+            "its foot at 8.7 mmHg: it meets the CFC at CVP 3 and CO 6.25 l/min, greater CO "
+            "because CVP is higher. Less volume or more compliance shifts it to the left, in "
+            "blue, with its foot at 4.8 mmHg: it meets the CFC at CVP 1.2 and CO 3.7 l/min. "
+            "The slopes stay the same; under the axis, arrows show which change moves the MCP "
+            "which way."));
     return std::move(b).build();
 }
 
@@ -503,7 +538,8 @@ Figure makeTpr()
         .line({{6.90, 0.06}, {0.49, 9.94}}, colour::lightRed, 8);
     b.numberedMarker({2.13, 5.03}, colour::paleYellow, 2)
         .circle({6.77, 0.12}, 24, colour::black);
-    b.text(QT_TRANSLATE_NOOP("Figure", "Vasodilation"), {3.64, 5.31}, coloured(kArial27, colour::lightRed));
+    b.text(QT_TRANSLATE_NOOP("Figure", "Vasodilation"), {3.64, 5.31},
+           coloured(kArial27, colour::lightRed));
 
     const TextStyle italic{Face::Arial, 24, true, true};
     b.text(QT_TRANSLATE_NOOP("Figure", "With reduced TPR"), {2.00, 9.81}, italic)
@@ -511,22 +547,27 @@ Figure makeTpr()
         .text(QT_TRANSLATE_NOOP("Figure", "with same"), {4.97, 8.91}, italic)
         .text(QT_TRANSLATE_NOOP("Figure", "cardiac contractilty"), {2.00, 8.00}, italic)
         .arrow({2.97, 7.75}, {2.97, 6.75}, 4);
-    b.text(QT_TRANSLATE_NOOP("Figure", "Vasoconstriction"), {-0.46, 0.56}, coloured(kArial27, colour::blue));
+    b.text(QT_TRANSLATE_NOOP("Figure", "Vasoconstriction"), {-0.46, 0.56},
+           coloured(kArial27, colour::blue));
     b.guideLeft({1.53, 4.00}).guideLeft({2.76, 6.15});
     dartArrow(b, {4.62, 5.09}, {4.18, 4.34}, 4);
     dartArrow(b, {2.62, 1.25}, {3.18, 2.50}, 4);
-    b.headingText(QT_TRANSLATE_NOOP("Figure", "Changes in TPR Change Slope of VFC "), {-3.13, 11.31}, kArialBlack27);
+    b.headingText(QT_TRANSLATE_NOOP("Figure", "Changes in TPR Change Slope of VFC "),
+                  {-3.13, 11.31}, kArialBlack27);
     b.coTitle(true).cvpTitle(CvpTitle::Left).patch(Patch::P1);
     b.numberedMarker({1.44, 4.12}, colour::blue).numberedMarker({2.87, 6.12}, colour::lightRed);
-    b.describe(QT_TRANSLATE_NOOP("Figure", "Changes in total peripheral resistance"),
-        QT_TRANSLATE_NOOP("Figure", "How total peripheral resistance (TPR) changes the slope of the vascular function "
-        "curve while its foot, the mean circulatory pressure at about 6.9 mmHg (black dot), "
-        "stays put. The black control VFC meets the black control CFC at the pale-yellow "
-        "operating point, CVP about 2 mmHg and CO 5 l/min. Vasodilation lowers TPR and "
-        "makes the VFC steeper, in light red: it meets the CFC at the light red point, CVP "
-        "2.9 and CO 6.1 l/min, a larger CO with the same contractility. Vasoconstriction "
-        "raises TPR and flattens the VFC, in blue: it meets the CFC at the blue point, CVP "
-        "1.4 and CO 4.1 l/min. Dotted guides lead from both points to the CO axis."));
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Changes in total peripheral resistance"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "How total peripheral resistance (TPR) changes the slope of the vascular function "
+            "curve while its foot, the mean circulatory pressure at about 6.9 mmHg (black dot), "
+            "stays put. The black control VFC meets the black control CFC at the pale-yellow "
+            "operating point, CVP about 2 mmHg and CO 5 l/min. Vasodilation lowers TPR and "
+            "makes the VFC steeper, in light red: it meets the CFC at the light red point, CVP "
+            "2.9 and CO 6.1 l/min, a larger CO with the same contractility. Vasoconstriction "
+            "raises TPR and flattens the VFC, in blue: it meets the CFC at the blue point, CVP "
+            "1.4 and CO 4.1 l/min. Dotted guides lead from both points to the CO axis."));
     return std::move(b).build();
 }
 

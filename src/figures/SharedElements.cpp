@@ -60,13 +60,18 @@ constexpr PlacedText kCoLabels[] = {
 
 // CO axis title: "CO" above "l/" and "min".
 constexpr PlacedText kCoTitleBig[] = {{QT_TRANSLATE_NOOP("Figure", "CO"), 85, 318}};
-constexpr PlacedText kCoTitleSmall[] = {{QT_TRANSLATE_NOOP("Figure", "l/"), 82, 342}, {QT_TRANSLATE_NOOP("Figure", "min"), 93, 342}};
+constexpr PlacedText kCoTitleSmall[]
+    = {{QT_TRANSLATE_NOOP("Figure", "l/"), 82, 342}, {QT_TRANSLATE_NOOP("Figure", "min"), 93, 342}};
 constexpr double kCoTitleMovedBy = 8;
 
-constexpr PlacedText kCvpTitleCentre[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 354, 582}, {QT_TRANSLATE_NOOP("Figure", " (mmHg)"), 415, 582}};
-constexpr PlacedText kCvpTitleCentreSplit[] = {
-    {QT_TRANSLATE_NOOP("Figure", "CVP"), 354, 582}, {QT_TRANSLATE_NOOP("Figure", " (mmHg"), 415, 582}, {")", 527, 582}};
-constexpr PlacedText kCvpTitleLeft[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 194, 574}, {QT_TRANSLATE_NOOP("Figure", " (mmHg"), 255, 574}, {")", 367, 574}};
+constexpr PlacedText kCvpTitleCentre[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 354, 582},
+                                          {QT_TRANSLATE_NOOP("Figure", " (mmHg)"), 415, 582}};
+constexpr PlacedText kCvpTitleCentreSplit[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 354, 582},
+                                               {QT_TRANSLATE_NOOP("Figure", " (mmHg"), 415, 582},
+                                               {")", 527, 582}};
+constexpr PlacedText kCvpTitleLeft[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 194, 574},
+                                        {QT_TRANSLATE_NOOP("Figure", " (mmHg"), 255, 574},
+                                        {")", 367, 574}};
 constexpr PlacedText kCvpTitleInsideCvp[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 682, 505}};
 constexpr PlacedText kCvpTitleInsideUnit[] = {{QT_TRANSLATE_NOOP("Figure", "(mmHg)"), 732, 505}};
 
@@ -449,8 +454,9 @@ FigureBuilder &FigureBuilder::regionNumber(int number, QPointF baseline, double 
 FigureBuilder &FigureBuilder::text(const QString &text, QPointF baseline, const TextStyle &style,
                                    double rotation)
 {
-    return addText(text, TextElement{text, m_axes.toCanvas(baseline), style.face, style.height,
-                                     style.bold, style.italic, style.colour, rotation});
+    return addText(text,
+                   TextElement{text, m_axes.toCanvas(baseline), style.face, style.height,
+                               style.bold, style.italic, style.colour, rotation});
 }
 
 FigureBuilder &FigureBuilder::note(const QStringList &lines, QPointF firstBaseline,
@@ -467,8 +473,9 @@ FigureBuilder &FigureBuilder::note(const QStringList &lines, QPointF firstBaseli
 FigureBuilder &FigureBuilder::canvasText(const QString &text, QPointF canvasBaseline,
                                          const TextStyle &style)
 {
-    return addText(text, TextElement{text, canvasBaseline, style.face, style.height, style.bold,
-                                     style.italic, style.colour, 0});
+    return addText(text,
+                   TextElement{text, canvasBaseline, style.face, style.height, style.bold,
+                               style.italic, style.colour, 0});
 }
 
 FigureBuilder &FigureBuilder::addText(const QString &english, TextElement element)
@@ -502,8 +509,8 @@ FigureBuilder &FigureBuilder::headingText(const QString &text, QPointF baseline,
                                           const TextStyle &style)
 {
     const QString piece = translated(text).trimmed();
-    m_figure.heading = m_figure.heading.isEmpty() ? piece
-                                                  : m_figure.heading + QLatin1Char(' ') + piece;
+    m_figure.heading
+        = m_figure.heading.isEmpty() ? piece : m_figure.heading + QLatin1Char(' ') + piece;
     return this->text(text, baseline, style);
 }
 

@@ -52,8 +52,8 @@ const ShapedLines &shapedLines(const QStringList &lines, const QFont &font)
 
 }  // namespace
 
-DrawnText::DrawnText(std::span<const char *const> lines, const QFont &font,
-                     const QColor &colour, QWidget *parent)
+DrawnText::DrawnText(std::span<const char *const> lines, const QFont &font, const QColor &colour,
+                     QWidget *parent)
     : QWidget(parent), m_sources(lines), m_colour(colour)
 {
     for (const char *text : lines)

@@ -26,10 +26,14 @@ namespace {
 // What each page is, for assistive technology: two pages share the caption "Form1".
 // Indexed by PageId.
 constexpr const char *kPageDescriptions[] = {
-    QT_TRANSLATE_NOOP("Page", "Welcome page of the learning module on cardiac and vascular function curves"),
-    QT_TRANSLATE_NOOP("Page", "Cardiac function curves: a list of topics, an answer box and a figure"),
-    QT_TRANSLATE_NOOP("Page", "Vascular function curves: a list of topics, an answer box and figures"),
-    QT_TRANSLATE_NOOP("Page", "Interactions and changes: a list of topics, an answer box and figures"),
+    QT_TRANSLATE_NOOP(
+        "Page", "Welcome page of the learning module on cardiac and vascular function curves"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Cardiac function curves: a list of topics, an answer box and a figure"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Vascular function curves: a list of topics, an answer box and figures"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Interactions and changes: a list of topics, an answer box and figures"),
     QT_TRANSLATE_NOOP("Page", "Practice test: twenty multiple-choice questions on one figure"),
     QT_TRANSLATE_NOOP("Page", "Glossary of abbreviations, definitions and formulas"),
     QT_TRANSLATE_NOOP("Page", "Instructions: what the learning module contains and where to begin"),

@@ -6,6 +6,7 @@
 #include "explorer/Explorer.h"
 #include "figures/FigureWindow.h"
 #include "figures/Fonts.h"
+#include "practice/Test.h"
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
@@ -13,7 +14,6 @@
 #include "shell/ProgramIcon.h"
 #include "shell/ProgramStyle.h"
 #include "shell/TopLevel.h"
-#include "practice/Test.h"
 
 #include <QApplication>
 #include <QCoreApplication>
