@@ -36,11 +36,16 @@ void TextBox::fitText()
         return;
     m_fitting = true;
     // From the box's own font each time: a shorter text or a larger box gets it back.
+    // Setting the font lays the text out again: only where it changes.
+    const auto use = [this](const QFont &font) {
+        if (document()->defaultFont() != font)
+            document()->setDefaultFont(font);
+    };
     QFont font = this->font();
-    document()->setDefaultFont(font);
+    use(font);
     for (int step = 0; step < kMostSteps && textHeight() > viewport()->height(); ++step) {
         font = smallerFont(font);
-        document()->setDefaultFont(font);
+        use(font);
     }
     m_fitting = false;
 }
