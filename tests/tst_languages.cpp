@@ -106,7 +106,7 @@ const ConceptPageTable *tableOf(PageId id)
     }
 }
 
-} // namespace
+}  // namespace
 
 class TestLanguages : public QObject {
     Q_OBJECT

@@ -76,7 +76,7 @@ QPainterPath covered(const Shape &shape)
     return stroker.createStroke(shape.path);
 }
 
-} // namespace
+}  // namespace
 
 QPainterPath textOutline(const TextElement &e)
 {
@@ -150,4 +150,4 @@ void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &lab
     }
 }
 
-} // namespace fc
+}  // namespace fc

@@ -29,4 +29,4 @@ QPainterPath textOutline(const TextElement &element);
 // background.
 QPainterPath coveredBy(const Element &element);
 
-} // namespace fc
+}  // namespace fc

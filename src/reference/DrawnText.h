@@ -33,8 +33,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::span<const char *const> m_sources; // English
-    QStringList m_lines; // as shown, translated
+    std::span<const char *const> m_sources;  // English
+    QStringList m_lines;                     // as shown, translated
     QColor m_colour;
 };
 

@@ -34,7 +34,7 @@ QString languageOf(const QString &name)
     return name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
 }
 
-} // namespace
+}  // namespace
 
 QStringList availableLanguages()
 {
@@ -107,4 +107,4 @@ QString currentLanguage()
     return installed().code;
 }
 
-} // namespace fc
+}  // namespace fc

@@ -30,4 +30,4 @@ void setChosenLanguageOnce(const QStringList &arguments);
 // "en" until another language is set.
 QString currentLanguage();
 
-} // namespace fc
+}  // namespace fc

@@ -14,7 +14,7 @@ namespace {
 // longest translation, and still readable.
 constexpr int kMostSteps = 6;
 
-} // namespace
+}  // namespace
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
