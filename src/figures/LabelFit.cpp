@@ -13,6 +13,10 @@ namespace fc {
 
 namespace {
 
+// How far a label keeps from what it does not touch in English: glyphs that meet
+// read as one word.
+constexpr double kClearance = 3;
+
 // An element's shape before stroking, and the width of its stroke (0: filled as is).
 struct Shape {
     QPainterPath path;
@@ -78,13 +82,15 @@ QPainterPath covered(const Shape &shape)
 
 }  // namespace
 
-QPainterPath textOutline(const TextElement &e)
+QPainterPath textOutline(const TextElement &e, double clearance)
 {
     const QFontMetricsF metrics(fontFor(e.face, e.height, e.bold, e.italic));
     // The ink, not the advance: the blanks that place a tick label are not in the way.
+    const QString inked = e.text.trimmed();
+    const double lead = metrics.horizontalAdvance(e.text.left(e.text.indexOf(inked)));
     QPainterPath path;
-    if (const QRectF ink = metrics.tightBoundingRect(e.text); !ink.isEmpty())
-        path.addRect(ink);
+    if (const QRectF ink = metrics.tightBoundingRect(inked); !ink.isEmpty())
+        path.addRect(ink.translated(lead, 0).adjusted(-clearance, -clearance, clearance, clearance));
     QTransform placed;
     placed.translate(e.baseline.x(), e.baseline.y());
     placed.rotate(-e.rotation);
@@ -116,13 +122,19 @@ void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &lab
         TextElement english = text;
         english.text = label.english;
         const QPainterPath englishOutline = textOutline(english);
+        const QPainterPath englishReach = textOutline(english, kClearance);
         const QRectF englishInk = englishOutline.boundingRect();
-        const QRectF reach = textOutline(text).boundingRect();
+        const QRectF reach = textOutline(text, kClearance).boundingRect();
         const QRectF room = figure.canvas.united(englishInk);
         // Within the English text's own ink it can run into nothing new.
-        if (englishInk.contains(reach))
+        if (englishInk.contains(textOutline(text).boundingRect()))
             continue;
-        std::vector<std::size_t> obstacles;
+        // What the English ink comes near but does not touch, the label may come as near.
+        struct Obstacle {
+            std::size_t element;
+            bool near;
+        };
+        std::vector<Obstacle> obstacles;
         for (std::size_t i = 0; i < shapes.size(); ++i) {
             const double margin = shapes[i].stroke;
             if (i == label.element || shapes[i].path.isEmpty()
@@ -132,21 +144,28 @@ void fitTranslatedLabels(Figure &figure, const std::vector<TranslatedLabel> &lab
                         .intersects(reach)
                 || coveredAt(i).intersects(englishOutline))
                 continue;
-            obstacles.push_back(i);
+            obstacles.push_back({i, coveredAt(i).intersects(englishReach)});
         }
+        // The largest size that keeps clear of the rest; failing that, the largest that
+        // at least does not run into it.
+        const auto fits = [&](bool keepClear) {
+            const QPainterPath ink = textOutline(text);
+            const QPainterPath clear = textOutline(text, kClearance);
+            return room.contains(ink.boundingRect())
+                && std::none_of(obstacles.begin(), obstacles.end(), [&](const Obstacle &o) {
+                       return coveredAt(o.element).intersects(o.near || !keepClear ? ink : clear);
+                   });
+        };
         const double height = text.height;
-        for (double scale = 1.0;; scale -= 0.04) {
-            text.height = height * scale;
-            const QPainterPath outline = textOutline(text);
-            const bool fits = room.contains(outline.boundingRect())
-                && std::none_of(obstacles.begin(), obstacles.end(),
-                                [&](std::size_t i) { return coveredAt(i).intersects(outline); });
-            if (fits || scale < 0.3) {
-                shapes[label.element] = {outline};
-                stroked[label.element] = outline;
-                break;
+        bool found = false;
+        for (const auto &[keepClear, smallest] : {std::pair{true, 0.6}, std::pair{false, 0.3}}) {
+            for (double scale = 1.0; !found && scale >= smallest; scale -= 0.04) {
+                text.height = height * scale;
+                found = fits(keepClear);
             }
         }
+        shapes[label.element] = {textOutline(text)};
+        stroked[label.element] = textOutline(text);
     }
 }
 
