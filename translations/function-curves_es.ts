@@ -600,7 +600,7 @@
     <message>
         <location filename="../src/figures/ScenarioFigures.cpp" line="507"/>
         <source>change</source>
-        <translation>o de volumen</translation>
+        <translation>o volumen</translation>
     </message>
     <message>
         <location filename="../src/figures/ScenarioFigures.cpp" line="509"/>
