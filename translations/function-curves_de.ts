@@ -208,14 +208,14 @@
         <translation>Drei Herzfunktionskurven im selben Achsenkreuz: die schwarze Kontrollkurve, eine rote Kurve für gesteigerte und eine blaue Kurve für verminderte Kontraktilität. Die rote Kurve steigt früher und steiler an und erreicht ein Plateau bei etwa 11,4 l/min; die blaue Kurve beginnt bei einem ZVD von etwa -3 mmHg, steigt langsam an und erreicht ein Plateau bei etwa 4,1 l/min. Eine gepunktete senkrechte Linie bei einem ZVD von etwa 1,3 mmHg schneidet die drei Kurven an kleinen Kreisen: bei etwa 8,2 l/min auf der roten Kurve, 3,7 l/min auf der schwarzen Kontrollkurve und 1,3 l/min auf der blauen Kurve; beim gleichen Füllungsdruck fördert ein stärkeres Herz also mehr und ein schwächeres weniger. Die Beschriftungen »Gesteigerte Kontraktilität« oben links und »Verminderte Kontraktilität« unten rechts weisen mit gebogenen Pfeilen auf die rote und die blaue Kurve.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <location filename="../src/figures/VascularFigures.cpp" line="135"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <source>Operating</source>
         <translation>Arbeits-</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <location filename="../src/figures/VascularFigures.cpp" line="136"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <source>Point</source>
         <translation>punkt</translation>
     </message>
@@ -226,30 +226,30 @@
         <translation>Herz-</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="91"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="95"/>
         <location filename="../src/figures/SharedElements.cpp" line="292"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <source>Function</source>
         <translation>funktions-</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="92"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="96"/>
         <location filename="../src/figures/SharedElements.cpp" line="293"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <source>Curve</source>
         <translation>kurve</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <location filename="../src/figures/VascularFigures.cpp" line="81"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <source>CFC</source>
         <translation>HFK</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <location filename="../src/figures/VascularFigures.cpp" line="143"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <source>Vascular</source>
         <translation>Gefäß-</translation>
     </message>
@@ -633,8 +633,8 @@
         <translation>Wie Blutvolumen und venöse Compliance den mittleren Kreislauffüllungsdruck (MCP) bestimmen, den Fußpunkt der Gefäßfunktionskurve auf der ZVD-Achse. Die schwarze Kontroll-GFK (MCP 6,9 mmHg) trifft die schwarze Kontroll-HFK bei einem ZVD von etwa 2 mmHg und einem HZV von 5 l/min. Mehr Volumen oder weniger Compliance verschiebt die GFK nach rechts (hellrot), mit Fußpunkt bei 8,7 mmHg: Sie trifft die HFK bei ZVD 3 und HZV 6,25 l/min, also mehr HZV, weil der ZVD höher ist. Weniger Volumen oder mehr Compliance verschiebt sie nach links (blau), mit Fußpunkt bei 4,8 mmHg: Sie trifft die HFK bei ZVD 1,2 und HZV 3,7 l/min. Die Steigungen bleiben gleich; unter der Achse zeigen Pfeile, welche Änderung den MCP in welche Richtung verschiebt.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <location filename="../src/figures/VascularFigures.cpp" line="217"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <source>Vasodilation</source>
         <translation>Vasodilatation</translation>
     </message>
@@ -659,8 +659,8 @@
         <translation>kardialer Kontraktilität</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <location filename="../src/figures/VascularFigures.cpp" line="218"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <source>Vasoconstriction</source>
         <translation>Vasokonstriktion</translation>
     </message>
@@ -719,18 +719,18 @@
         <translation>(mmHg)</translation>
     </message>
     <message>
-        <location filename="../src/figures/TestFigure.cpp" line="83"/>
-        <location filename="../src/figures/TestFigure.cpp" line="97"/>
+        <location filename="../src/figures/TestFigure.cpp" line="75"/>
+        <location filename="../src/figures/TestFigure.cpp" line="89"/>
         <source>Control</source>
         <translation>Kontrolle</translation>
     </message>
     <message>
-        <location filename="../src/figures/TestFigure.cpp" line="109"/>
+        <location filename="../src/figures/TestFigure.cpp" line="101"/>
         <source>Practice test figure</source>
         <translation>Abbildung zum Übungstest</translation>
     </message>
     <message>
-        <location filename="../src/figures/TestFigure.cpp" line="110"/>
+        <location filename="../src/figures/TestFigure.cpp" line="102"/>
         <source>The practice test&apos;s figure: three cardiac function curves and three vascular function curves on one graph. The cardiac curves are the dashed control curve, A in red (higher, levelling off near 11.4 l/min) and B in blue (lower, levelling off near 4.1 l/min); the vascular curves are the dashed control line, C (foot at the same mean circulatory pressure of 6.9 mmHg but much steeper, levelling off at 11 l/min) and D (foot shifted left to 4 mmHg, levelling off at 5 l/min). S marks where the two control curves cross, at CVP about 2 mmHg and CO 5 l/min. The numbered circles mark the other crossings: 1 is A with D, 2 is A with the control VFC, 3 is A with C, 4 is the control CFC with D, 5 is the control CFC with C, 6 is B with D, 7 is B with the control VFC and 8 is B with C.</source>
         <translation>Die Abbildung des Übungstests: drei Herzfunktionskurven und drei Gefäßfunktionskurven in einem Diagramm. Die Herzfunktionskurven sind die gestrichelte Kontrollkurve, A in Rot (höher, Plateau bei etwa 11,4 l/min) und B in Blau (niedriger, Plateau bei etwa 4,1 l/min); die Gefäßfunktionskurven sind die gestrichelte Kontrolllinie, C (Fußpunkt beim gleichen mittleren Kreislauffüllungsdruck von 6,9 mmHg, aber viel steiler, Plateau bei 11 l/min) und D (Fußpunkt nach links auf 4 mmHg verschoben, Plateau bei 5 l/min). S markiert den Schnittpunkt der beiden Kontrollkurven bei einem ZVD von etwa 2 mmHg und einem HZV von 5 l/min. Die nummerierten Kreise markieren die übrigen Schnittpunkte: 1 ist A mit D, 2 ist A mit der Kontroll-GFK, 3 ist A mit C, 4 ist die Kontroll-HFK mit D, 5 ist die Kontroll-HFK mit C, 6 ist B mit D, 7 ist B mit der Kontroll-GFK und 8 ist B mit C.</translation>
     </message>

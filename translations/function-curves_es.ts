@@ -208,14 +208,14 @@
         <translation>Tres curvas de función cardíaca en los mismos ejes: la curva control negra, una curva roja de contractilidad aumentada y una curva azul de contractilidad disminuida. La curva roja sube antes y con más pendiente y se estabiliza en unos 11,4 l/min; la curva azul empieza a una PVC de unos -3 mmHg, sube lentamente y se estabiliza en unos 4,1 l/min. Una línea vertical de puntos a una PVC de unos 1,3 mmHg corta las tres curvas en pequeños círculos: unos 8,2 l/min en la curva roja, 3,7 l/min en la curva control negra y 1,3 l/min en la curva azul, de modo que, con la misma presión de llenado, un corazón más fuerte bombea más y uno más débil, menos. Los rótulos «Mayor contractilidad», arriba a la izquierda, y «Menor contractilidad», abajo a la derecha, señalan con flechas curvas las curvas roja y azul.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <location filename="../src/figures/VascularFigures.cpp" line="135"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <source>Operating</source>
         <translation>Punto de</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <location filename="../src/figures/VascularFigures.cpp" line="136"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <source>Point</source>
         <translation>funcionam.</translation>
     </message>
@@ -226,30 +226,30 @@
         <translation>Curva de</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="91"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="95"/>
         <location filename="../src/figures/SharedElements.cpp" line="292"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <source>Function</source>
         <translation>función</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="92"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="96"/>
         <location filename="../src/figures/SharedElements.cpp" line="293"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <source>Curve</source>
         <translation>cardíaca</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <location filename="../src/figures/VascularFigures.cpp" line="81"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <source>CFC</source>
         <translation>CFC</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <location filename="../src/figures/VascularFigures.cpp" line="143"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <source>Vascular</source>
         <translation>Curva de</translation>
     </message>
@@ -633,8 +633,8 @@
         <translation>Cómo el volumen sanguíneo y la distensibilidad venosa determinan la presión circulatoria media (PCM), el pie de la curva de función vascular en el eje de la PVC. La CFV control negra (PCM de 6,9 mmHg) corta la CFC control negra con una PVC de unos 2 mmHg y un GC de 5 l/min. Más volumen o menos distensibilidad desplazan la CFV a la derecha, en rojo claro, con su pie a 8,7 mmHg: corta la CFC con una PVC de 3 y un GC de 6,25 l/min, un GC mayor porque la PVC es más alta. Menos volumen o más distensibilidad la desplazan a la izquierda, en azul, con su pie a 4,8 mmHg: corta la CFC con una PVC de 1,2 y un GC de 3,7 l/min. Las pendientes no cambian; bajo el eje, unas flechas indican qué cambio desplaza la PCM en cada sentido.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <location filename="../src/figures/VascularFigures.cpp" line="217"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <source>Vasodilation</source>
         <translation>Vasodilatación</translation>
     </message>
@@ -659,8 +659,8 @@
         <translation>contractilidad</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <location filename="../src/figures/VascularFigures.cpp" line="218"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <source>Vasoconstriction</source>
         <translation>Vasoconstricción</translation>
     </message>
@@ -719,18 +719,18 @@
         <translation>(mmHg)</translation>
     </message>
     <message>
-        <location filename="../src/figures/TestFigure.cpp" line="83"/>
-        <location filename="../src/figures/TestFigure.cpp" line="97"/>
+        <location filename="../src/figures/TestFigure.cpp" line="75"/>
+        <location filename="../src/figures/TestFigure.cpp" line="89"/>
         <source>Control</source>
         <translation>Control</translation>
     </message>
     <message>
-        <location filename="../src/figures/TestFigure.cpp" line="109"/>
+        <location filename="../src/figures/TestFigure.cpp" line="101"/>
         <source>Practice test figure</source>
         <translation>Figura del test de autoevaluación</translation>
     </message>
     <message>
-        <location filename="../src/figures/TestFigure.cpp" line="110"/>
+        <location filename="../src/figures/TestFigure.cpp" line="102"/>
         <source>The practice test&apos;s figure: three cardiac function curves and three vascular function curves on one graph. The cardiac curves are the dashed control curve, A in red (higher, levelling off near 11.4 l/min) and B in blue (lower, levelling off near 4.1 l/min); the vascular curves are the dashed control line, C (foot at the same mean circulatory pressure of 6.9 mmHg but much steeper, levelling off at 11 l/min) and D (foot shifted left to 4 mmHg, levelling off at 5 l/min). S marks where the two control curves cross, at CVP about 2 mmHg and CO 5 l/min. The numbered circles mark the other crossings: 1 is A with D, 2 is A with the control VFC, 3 is A with C, 4 is the control CFC with D, 5 is the control CFC with C, 6 is B with D, 7 is B with the control VFC and 8 is B with C.</source>
         <translation>La figura del test de autoevaluación: tres curvas de función cardíaca y tres curvas de función vascular en una misma gráfica. Las curvas cardíacas son la curva control discontinua, A en rojo (más alta, se estabiliza cerca de 11,4 l/min) y B en azul (más baja, se estabiliza cerca de 4,1 l/min); las curvas vasculares son la recta control discontinua, C (pie en la misma presión circulatoria media de 6,9 mmHg, pero mucho más pronunciada, se estabiliza en 11 l/min) y D (pie desplazado a la izquierda, a 4 mmHg, se estabiliza en 5 l/min). S marca el cruce de las dos curvas control, con una PVC de unos 2 mmHg y un GC de 5 l/min. Los círculos numerados marcan los demás cruces: 1 es A con D, 2 es A con la CFV control, 3 es A con C, 4 es la CFC control con D, 5 es la CFC control con C, 6 es B con D, 7 es B con la CFV control y 8 es B con C.</translation>
     </message>
