@@ -231,6 +231,9 @@ void TestLanguages::pagesReadAndFit()
         for (const Question &question : kQuestions) {
             QCOMPARE(list->item(0)->text(), QCoreApplication::translate("Test", question.lines[0]));
             QVERIFY2(rowsFit(list), question.lines[0]);
+            // A wrong answer's verdict first, then the right one's.
+            QVERIFY(clickRow(list, question.keyLine % 5 + 1));
+            QVERIFY2(controlTextsFit(window), question.lines[0]);
             QVERIFY(clickRow(list, question.keyLine));
             QCOMPARE(text->toPlainText(),
                      QCoreApplication::translate("Test", question.explanation));
