@@ -8,6 +8,7 @@
 #include "shell/SystemColours.h"
 #include "shell/TextBox.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,7 +72,8 @@ void ConceptPage::buildControls(QWidget *client)
     if (m_table.fontOnWindow)
         client->setFont(font);
 
-    m_hint = new QLabel(QStringLiteral("Click on topic to see related text"), client);
+    m_hint = new QLabel(
+        QCoreApplication::translate("ConceptPage", "Click on topic to see related text"), client);
     m_hint->setObjectName(QStringLiteral("Label3"));
     m_hint->setGeometry(m_table.hint);
     m_hint->setFont(font);
@@ -92,7 +94,7 @@ void ConceptPage::buildControls(QWidget *client)
 
     m_answers = new TextBox(client);
     m_answers->setObjectName(QStringLiteral("BasicAnswers1"));
-    m_answers->setAccessibleName(QStringLiteral("Answer"));
+    m_answers->setAccessibleName(QCoreApplication::translate("ConceptPage", "Answer"));
     m_answers->setGeometry(m_table.answers);
     m_answers->setFont(font);
     m_answers->setReadOnly(true);
@@ -190,7 +192,7 @@ void ConceptPage::Form_Load()
     for (const Action &action : m_table.startup)
         apply(action);
     for (const TopicRow &row : m_table.topics)
-        m_list->appendRow(QString::fromLatin1(row.text));
+        m_list->appendRow(QCoreApplication::translate("ConceptPage", row.text));
 }
 
 void ConceptPage::basicList1_Click()
@@ -204,7 +206,7 @@ void ConceptPage::basicList1_Click()
     for (const Action &action : row.actions)
         apply(action);
     if (row.answer)
-        m_answers->setPlainText(QString::fromLatin1(row.answer));
+        m_answers->setPlainText(QCoreApplication::translate("ConceptPage", row.answer));
 }
 
 QString ConceptPage::topicOnView() const

@@ -28,13 +28,17 @@ namespace {
 // What each page is, for assistive technology: two pages share the caption "Form1".
 // Indexed by PageId.
 constexpr const char *kPageDescriptions[] = {
-    "Welcome page of the learning module on cardiac and vascular function curves",
-    "Cardiac function curves: a list of topics, an answer box and a figure",
-    "Vascular function curves: a list of topics, an answer box and figures",
-    "Interactions and changes: a list of topics, an answer box and figures",
-    "Practice test: twenty multiple-choice questions on one figure",
-    "Glossary of abbreviations, definitions and formulas",
-    "Instructions: what the learning module contains and where to begin",
+    QT_TRANSLATE_NOOP(
+        "Page", "Welcome page of the learning module on cardiac and vascular function curves"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Cardiac function curves: a list of topics, an answer box and a figure"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Vascular function curves: a list of topics, an answer box and figures"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Interactions and changes: a list of topics, an answer box and figures"),
+    QT_TRANSLATE_NOOP("Page", "Practice test: twenty multiple-choice questions on one figure"),
+    QT_TRANSLATE_NOOP("Page", "Glossary of abbreviations, definitions and formulas"),
+    QT_TRANSLATE_NOOP("Page", "Instructions: what the learning module contains and where to begin"),
 };
 static_assert(std::size(kPageDescriptions) == std::size_t(PageId::Instructions) + 1);
 
@@ -173,11 +177,17 @@ void Page::load()
         bar->setPalette(barPalette);
         bar->setAutoFillBackground(true);
         for (const MenuEntry &entry : settings.menu) {
-            auto *action = new QAction(QString::fromLatin1(entry.caption), main);
+            auto *action = new QAction(QCoreApplication::translate("Menu", entry.caption), main);
             action->setObjectName(QString::fromLatin1(entry.name));
             connect(action, &QAction::triggered, this, [this, &entry] { choose(entry); });
             bar->addAction(action);
         }
+        // A translation's longer captions are set smaller, as a last resort, rather than
+        // hidden behind the bar's overflow button: every entry shows in the window's
+        // design width.
+        for (int step = 0; step < 4 && bar->sizeHint().width() > settings.clientSize.width();
+             ++step)
+            bar->setFont(smallerFont(bar->font()));
         // The entries have no accelerators; F10 reaches the bar from the keyboard.
         auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), main);
         connect(menuKey, &QShortcut::activated, bar, [bar] { enterMenuBar(bar); });
@@ -188,7 +198,7 @@ void Page::load()
     }
 
     window->setObjectName(QString::fromLatin1(settings.className));
-    window->setWindowTitle(QString::fromLatin1(settings.caption));
+    window->setWindowTitle(QCoreApplication::translate("Page", settings.caption));
     window->setAttribute(Qt::WA_DeleteOnClose);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, settings.background);
@@ -198,7 +208,8 @@ void Page::load()
     client->setPalette(palette);
     window->resize(settings.clientSize.width(), settings.clientSize.height() + menuHeight);
     client->resize(settings.clientSize);
-    window->setAccessibleDescription(QString::fromLatin1(kPageDescriptions[std::size_t(m_id)]));
+    window->setAccessibleDescription(
+        QCoreApplication::translate("Page", kPageDescriptions[std::size_t(m_id)]));
     // A window without a menu bar is left with the keys, as with its close box.
     if (settings.menu.empty())
         closeOnKeys(window);

@@ -7,13 +7,14 @@
 #include "explorer/Scenarios.h"
 #include "figures/FigureWindow.h"
 #include "figures/Fonts.h"
+#include "practice/Test.h"
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
+#include "shell/Language.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ProgramStyle.h"
 #include "shell/TopLevel.h"
-#include "practice/Test.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -64,6 +65,8 @@ constexpr int kPrepareDelayMs = 200;
 
 Program::Program()
 {
+    // Before any text is made: pages, figures and tables are translated as they are built.
+    setChosenLanguageOnce(QCoreApplication::arguments());
     installFontSubstitutes();
     ProgramStyle::install();
     // The desktop entry's id and icon, by which desktops (Wayland ones in particular)
