@@ -91,7 +91,14 @@ void saveFigureAs(const Figure &figure, QWidget *parent)
 bool saveFigureTelling(const Figure &figure, const QString &path, ExportFormat format,
                        QWidget *parent)
 {
-    const QString why = saveFigure(figure, path, format);
+    SaveFile file(path);
+    return saveFigureTelling(figure, file, path, format, parent);
+}
+
+bool saveFigureTelling(const Figure &figure, SaveFile &file, const QString &path,
+                       ExportFormat format, QWidget *parent)
+{
+    const QString why = saveFigure(figure, file, format);
     if (why.isEmpty())
         return true;
     tell(parent, QStringLiteral("Save As"),

@@ -21,6 +21,9 @@ void saveFigureAs(const Figure &figure, QWidget *parent);
 // Saves, or tells in a message box what went wrong and where. Returns whether it saved.
 bool saveFigureTelling(const Figure &figure, const QString &path, ExportFormat format,
                        QWidget *parent);
+// The same through `file`, which saves to `path`.
+bool saveFigureTelling(const Figure &figure, SaveFile &file, const QString &path,
+                       ExportFormat format, QWidget *parent);
 void printFigureAsking(const Figure &figure, QWidget *parent);
 void previewFigure(const Figure &figure, QWidget *parent);
 
