@@ -38,7 +38,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -819,7 +818,7 @@ void measureInProcess(const QHash<PageId, Shape> &shapes)
     for (const QString &name : figureNames()) {
         const Figure &figure = *findFigure(name);
         for (int i = 0; i < 5; ++i) {
-            QPixmapCache::clear();
+            forgetFigurePixmaps();
             double start = cpuMs();
             figurePixmap(figure, view);
             fresh.push_back(cpuMs() - start);

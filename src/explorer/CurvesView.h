@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figures/Figure.h"
+#include "figures/FigurePixmap.h"
 
 #include <QFrame>
 
@@ -8,8 +9,8 @@ namespace fc {
 
 // Shows the explorer's figure, its fixed layer under the curves of the moment, scaled
 // up or down to fill the widget while keeping the canvas's proportions, and centred.
-// The fixed layer is painted once per size, so a change of factors repaints only the
-// curves over it.
+// The fixed layer is painted once per size and device pixel ratio and kept by the view,
+// so a change of factors repaints only the curves over it.
 // For assistive technology it is a graphic described after the curves on view.
 class CurvesView : public QFrame {
     Q_OBJECT
@@ -30,6 +31,7 @@ protected:
 
 private:
     Figure m_curves;
+    KeptFigure m_fixedLayer;
 };
 
 }  // namespace fc

@@ -104,7 +104,7 @@ QSize FigureWindow::sizeHint() const
 void FigureWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigureFitted(painter, m_figure, rect(), colour::white);
+    drawFigureFitted(painter, m_rendering, m_figure, rect(), colour::white);
 }
 
 void FigureWindow::keyPressEvent(QKeyEvent *event)

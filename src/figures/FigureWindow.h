@@ -1,5 +1,7 @@
 #pragma once
 
+#include "figures/FigurePixmap.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -37,6 +39,7 @@ private:
     explicit FigureWindow(const Figure &figure);
 
     const Figure &m_figure;
+    KeptFigure m_rendering;
     QPointer<QAction> m_explore;  // the opening page's, gone with its window
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "figures/FigurePixmap.h"
+
 #include <QFrame>
 
 #include <optional>
@@ -55,6 +57,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     // Keeps overlays (child picture areas) covering this area.
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Names and describes the area after the figure on view.
@@ -64,6 +67,8 @@ private:
     void tellContainer();
 
     const Figure *m_figure = nullptr;
+    KeptFigure m_rendering;
+    std::optional<size_t> m_coloursKey;  // of the palette, worked out when first painted
 };
 
 }  // namespace fc
