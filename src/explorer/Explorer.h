@@ -1,6 +1,7 @@
 #pragma once
 
 #include "explorer/CurveModel.h"
+#include "figures/Figure.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -8,12 +9,12 @@
 #include <array>
 
 class QLabel;
-class QSlider;
-class QSpinBox;
 
 namespace fc {
 
 class CurvesView;
+class FactorSlider;
+class FactorSpinBox;
 class ListBox;
 class StatusLabel;
 
@@ -34,29 +35,38 @@ public:
 
     // Moves the four controls at once; the curves follow once.
     void setFactors(const Factors &factors);
+    // Selects a row of scenarios(), shows its sentence and sets its factors.
+    void chooseScenario(std::size_t row);
+
+    // The figure on view, both layers in one, as it goes out of the program.
+    SharedFigure figureOnView() const;
+
+    // Room for the panel in full, and for the figure in its proportions beside it.
+    QSize sizeHint() const override;
 
 private:
     struct FactorControls {
-        QSlider *slider = nullptr;
-        QSpinBox *spinBox = nullptr;
+        FactorSlider *slider = nullptr;
+        FactorSpinBox *spinBox = nullptr;
     };
 
     QWidget *buildFactors();
-    QWidget *buildReadouts();
+    QLayout *buildReadouts();
     QWidget *buildScenarios();
+    int captionWidth() const;
+    int tallestCaption() const;
 
-    // After any control has moved: the model, the readouts and the figure.
+    // After any control has moved: the model, the readouts, the summary and the figure.
     void factorsMoved();
-    // A row of the scenario list selected by the user.
-    void scenarioChosen(int row);
     void announce();
 
     std::array<FactorControls, 4> m_controls;
     CurvesView *m_view = nullptr;
+    QWidget *m_panel = nullptr;
     QLabel *m_cvp = nullptr;
     QLabel *m_co = nullptr;
     QLabel *m_msfp = nullptr;
-    StatusLabel *m_announcement = nullptr;
+    StatusLabel *m_summary = nullptr;
     ListBox *m_scenarios = nullptr;
     QLabel *m_caption = nullptr;
     QTimer m_settle;

@@ -1,6 +1,7 @@
 #include "figures/FigurePixmap.h"
 
 #include "figures/Figure.h"
+#include "figures/FigureCatalogue.h"
 #include "figures/FigurePainter.h"
 
 #include <QCache>
@@ -54,9 +55,13 @@ size_t qHash(const RenderingKey &key, size_t seed)
 
 QPixmap figurePixmap(const Figure &figure, const FigureView &view)
 {
+    // Kept by address only where the figure lives for the whole run, as the catalogue's
+    // do: a figure made anew (the explorer's, on every change) may take the address of
+    // one gone.
+    const bool lasting = findFigure(figure.name) == &figure;
     const RenderingKey key(figure, view);
     QCache<RenderingKey, QPixmap> &cache = keptRenderings();
-    if (const QPixmap *kept = cache.object(key))
+    if (const QPixmap *kept = lasting ? cache.object(key) : nullptr)
         return *kept;
 
     // Painted in device pixels, with the transform and clip a painter of that ratio
@@ -79,8 +84,10 @@ QPixmap figurePixmap(const Figure &figure, const FigureView &view)
     paintFigure(painter, figure);
     painter.end();
     pixmap.setDevicePixelRatio(view.ratio);
-    const qint64 kiB = qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 / 1024;
-    cache.insert(key, new QPixmap(pixmap), int(std::max<qint64>(kiB, 1)));
+    if (lasting) {
+        const qint64 kiB = qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 / 1024;
+        cache.insert(key, new QPixmap(pixmap), int(std::max<qint64>(kiB, 1)));
+    }
     return pixmap;
 }
 

@@ -31,8 +31,8 @@ struct FigureView {
     size_t underlayKey = 0;
 };
 
-// What a rendering is found by: the figure (a catalogue entry, or one that outlives
-// every rendering of it) and its view but for the underlay's drawing.
+// What a rendering is found by: the figure's address (which a holder of the rendering
+// keeps alive) and its view but for the underlay's drawing.
 struct RenderingKey {
     const Figure *figure = nullptr;
     QSize size;
@@ -49,8 +49,9 @@ struct RenderingKey {
 size_t qHash(const RenderingKey &key, size_t seed = 0);
 
 // The figure painted on its background and underlay, canvas origin at the picture's
-// corner (plus the offset), clipped to `view.size`; rendered on first use and kept
-// among the program's renderings, which hold a few screens' worth of pixels. The
+// corner (plus the offset), clipped to `view.size`. A catalogue figure's rendering is
+// kept among the program's, which hold up to twice the pixels of the screens; any
+// other figure's is made afresh for each call. The
 // pixmap carries `view.ratio` as its device pixel ratio and is `offset` device pixels
 // larger than `size`, rounded as the raster engine rounds a clip.
 QPixmap figurePixmap(const Figure &figure, const FigureView &view);
