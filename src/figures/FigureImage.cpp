@@ -22,7 +22,7 @@ FigureImage::FigureImage(SharedFigure figure, QWidget *parent)
 void FigureImage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigureFitted(painter, *m_figure, rect(), colour::white);
+    drawFigureFitted(painter, m_rendering, *m_figure, rect(), colour::white);
 }
 
 }  // namespace fc

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figures/Figure.h"
+#include "figures/FigurePixmap.h"
 
 #include <QWidget>
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     const SharedFigure m_figure;
+    KeptFigure m_rendering;
 };
 
 }  // namespace fc

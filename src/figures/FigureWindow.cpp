@@ -100,11 +100,6 @@ void FigureWindow::closeAll()
     openWindows().clear();
 }
 
-double FigureWindow::figureScale() const
-{
-    return std::min(width() / m_figure->canvas.width(), height() / m_figure->canvas.height());
-}
-
 QSize FigureWindow::sizeHint() const
 {
     // The natural size, or as much of it as the screen has room for.

@@ -28,8 +28,6 @@ public:
     static void closeAll();
 
     const Figure &figure() const { return *m_figure; }
-    // The scale from canvas units to window pixels used when painting.
-    double figureScale() const;
 
     QSize sizeHint() const override;
 

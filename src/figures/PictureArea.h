@@ -1,5 +1,7 @@
 #pragma once
 
+#include "figures/FigurePixmap.h"
+
 #include <QAction>
 #include <QFrame>
 #include <QPointer>
@@ -65,6 +67,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     // Keeps overlays (child picture areas) covering this area.
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Names and describes the area after the figure on view.
@@ -76,6 +79,8 @@ private:
 
     const Figure *m_figure = nullptr;
     QPointer<QAction> m_explore;
+    KeptFigure m_rendering;
+    std::optional<size_t> m_coloursKey;  // of the palette, worked out when first painted
 };
 
 }  // namespace fc
