@@ -24,12 +24,12 @@
         <translation> Warum steigt das HZV bei hohem ZVD nicht?</translation>
     </message>
     <message>
-        <location filename="../src/concepts/ConceptPage.cpp" line="74"/>
+        <location filename="../src/concepts/ConceptPage.cpp" line="76"/>
         <source>Click on topic to see related text</source>
         <translation>Thema anklicken, um den Text zu sehen</translation>
     </message>
     <message>
-        <location filename="../src/concepts/ConceptPage.cpp" line="95"/>
+        <location filename="../src/concepts/ConceptPage.cpp" line="97"/>
         <source>Answer</source>
         <translation>Antwort</translation>
     </message>
@@ -208,48 +208,48 @@
         <translation>Drei Herzfunktionskurven im selben Achsenkreuz: die schwarze Kontrollkurve, eine rote Kurve für gesteigerte und eine blaue Kurve für verminderte Kontraktilität. Die rote Kurve steigt früher und steiler an und erreicht ein Plateau bei etwa 11,4 l/min; die blaue Kurve beginnt bei einem ZVD von etwa -3 mmHg, steigt langsam an und erreicht ein Plateau bei etwa 4,1 l/min. Eine gepunktete senkrechte Linie bei einem ZVD von etwa 1,3 mmHg schneidet die drei Kurven an kleinen Kreisen: bei etwa 8,2 l/min auf der roten Kurve, 3,7 l/min auf der schwarzen Kontrollkurve und 1,3 l/min auf der blauen Kurve; beim gleichen Füllungsdruck fördert ein stärkeres Herz also mehr und ein schwächeres weniger. Die Beschriftungen »Gesteigerte Kontraktilität« oben links und »Verminderte Kontraktilität« unten rechts weisen mit gebogenen Pfeilen auf die rote und die blaue Kurve.</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="135"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="135"/>
         <source>Operating</source>
         <translation>Arbeits-</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="136"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="136"/>
         <source>Point</source>
         <translation>punkt</translation>
     </message>
     <message>
         <location filename="../src/figures/ScenarioFigures.cpp" line="90"/>
-        <location filename="../src/figures/SharedElements.cpp" line="291"/>
+        <location filename="../src/figures/SharedElements.cpp" line="289"/>
         <source>Cardiac</source>
         <translation>Herz-</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="91"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="95"/>
-        <location filename="../src/figures/SharedElements.cpp" line="292"/>
+        <location filename="../src/figures/SharedElements.cpp" line="290"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <source>Function</source>
         <translation>funktions-</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="92"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="96"/>
-        <location filename="../src/figures/SharedElements.cpp" line="293"/>
+        <location filename="../src/figures/SharedElements.cpp" line="291"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <source>Curve</source>
         <translation>kurve</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="81"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="81"/>
         <source>CFC</source>
         <translation>HFK</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="143"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="143"/>
         <source>Vascular</source>
         <translation>Gefäß-</translation>
     </message>
@@ -633,8 +633,8 @@
         <translation>Wie Blutvolumen und venöse Compliance den mittleren Kreislauffüllungsdruck (MCP) bestimmen, den Fußpunkt der Gefäßfunktionskurve auf der ZVD-Achse. Die schwarze Kontroll-GFK (MCP 6,9 mmHg) trifft die schwarze Kontroll-HFK bei einem ZVD von etwa 2 mmHg und einem HZV von 5 l/min. Mehr Volumen oder weniger Compliance verschiebt die GFK nach rechts (hellrot), mit Fußpunkt bei 8,7 mmHg: Sie trifft die HFK bei ZVD 3 und HZV 6,25 l/min, also mehr HZV, weil der ZVD höher ist. Weniger Volumen oder mehr Compliance verschiebt sie nach links (blau), mit Fußpunkt bei 4,8 mmHg: Sie trifft die HFK bei ZVD 1,2 und HZV 3,7 l/min. Die Steigungen bleiben gleich; unter der Achse zeigen Pfeile, welche Änderung den MCP in welche Richtung verschiebt.</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="217"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="217"/>
         <source>Vasodilation</source>
         <translation>Vasodilatation</translation>
     </message>
@@ -659,8 +659,8 @@
         <translation>kardialer Kontraktilität</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="218"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="218"/>
         <source>Vasoconstriction</source>
         <translation>Vasokonstriktion</translation>
     </message>
@@ -899,44 +899,39 @@
         <translation>Einführung</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="29"/>
+        <location filename="../src/shell/Page.cpp" line="31"/>
         <source>Welcome page of the learning module on cardiac and vascular function curves</source>
         <translation>Startseite des Lernmoduls zu Herz- und Gefäßfunktionskurven</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="31"/>
+        <location filename="../src/shell/Page.cpp" line="33"/>
         <source>Cardiac function curves: a list of topics, an answer box and a figure</source>
         <translation>Herzfunktionskurven: eine Themenliste, ein Antwortfeld und eine Abbildung</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="33"/>
+        <location filename="../src/shell/Page.cpp" line="35"/>
         <source>Vascular function curves: a list of topics, an answer box and figures</source>
         <translation>Gefäßfunktionskurven: eine Themenliste, ein Antwortfeld und Abbildungen</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="35"/>
+        <location filename="../src/shell/Page.cpp" line="37"/>
         <source>Interactions and changes: a list of topics, an answer box and figures</source>
         <translation>Interaktionen und Veränderungen: eine Themenliste, ein Antwortfeld und Abbildungen</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="37"/>
+        <location filename="../src/shell/Page.cpp" line="39"/>
         <source>Practice test: twenty multiple-choice questions on one figure</source>
         <translation>Übungstest: zwanzig Multiple-Choice-Fragen zu einer Abbildung</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="38"/>
+        <location filename="../src/shell/Page.cpp" line="40"/>
         <source>Glossary of abbreviations, definitions and formulas</source>
         <translation>Glossar mit Abkürzungen, Definitionen und Formeln</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="39"/>
+        <location filename="../src/shell/Page.cpp" line="41"/>
         <source>Instructions: what the learning module contains and where to begin</source>
         <translation>Anleitung: was das Lernmodul enthält und wo man beginnt</translation>
-    </message>
-    <message>
-        <location filename="../src/shell/Page.cpp" line="98"/>
-        <source>Explore…</source>
-        <translation>Erkunden…</translation>
     </message>
 </context>
 <context>
@@ -1807,44 +1802,530 @@
         <translation>Die Abbildung zeigt mehrere GFK und HFK. Beantworten Sie damit die Fragen.  Der Arbeitspunkt S ist der Schnittpunkt der Kontroll-HFK mit der Kontroll-GFK. Sofern nicht anders angegeben, beziehen sich alle Änderungen auf diesen Kontrollzustand.</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="88"/>
+        <location filename="../src/practice/Test.cpp" line="89"/>
         <source>Explanations of Answers</source>
         <translation>Erklärungen der Antworten</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="95"/>
+        <location filename="../src/practice/Test.cpp" line="96"/>
         <source>Explanation of answer</source>
         <translation>Erläuterung zur Antwort</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="106"/>
+        <location filename="../src/practice/Test.cpp" line="107"/>
         <source>Question and answer options</source>
         <translation>Frage und Antwortmöglichkeiten</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="116"/>
+        <location filename="../src/practice/Test.cpp" line="117"/>
         <source>Verdict on the selected answer</source>
         <translation>Bewertung der gewählten Antwort</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="121"/>
+        <location filename="../src/practice/Test.cpp" line="122"/>
         <source>Start Questions</source>
         <translation>Fragen starten</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="127"/>
+        <location filename="../src/practice/Test.cpp" line="128"/>
         <source>Next Question</source>
         <translation>Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="133"/>
+        <location filename="../src/practice/Test.cpp" line="134"/>
         <source>Reset Questions</source>
         <translation>Fragen zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="207"/>
+        <location filename="../src/practice/Test.cpp" line="208"/>
         <source>TRY AGAIN</source>
         <translation>LEIDER FALSCH</translation>
+    </message>
+</context>
+<context>
+    <name>fc::CurveFigure</name>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="123"/>
+        <source>MSFP</source>
+        <translation>MSFP</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="147"/>
+        <source>cross at</source>
+        <translation>schneiden sich bei</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="148"/>
+        <source>cross beyond the right edge of the plot, at</source>
+        <translation>schneiden sich jenseits des rechten Diagrammrands bei</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="150"/>
+        <source>Curve explorer</source>
+        <translation>Kurven-Explorer</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="151"/>
+        <source>The red cardiac function curve and the blue vascular function curve %1 CVP %2 mmHg and CO %3 l/min, the operating point. The mean systemic filling pressure, where the vascular function curve meets the CVP axis, is %4 mmHg. The control curves are drawn thin and dashed in black.</source>
+        <translation>Die rote Herzfunktionskurve und die blaue Gefäßfunktionskurve %1 ZVD %2 mmHg und HZV %3 l/min, dem Arbeitspunkt. Der mittlere systemische Füllungsdruck, an dem die Gefäßfunktionskurve die ZVD-Achse trifft, beträgt %4 mmHg. Die Kontrollkurven sind dünn und schwarz gestrichelt gezeichnet.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="170"/>
+        <source>Contractility %1, stressed volume %2, venous compliance %3, TPR %4: CVP %5, CO %6, MSFP %7</source>
+        <translation>Kontraktilität %1, druckwirksames Volumen %2, venöse Compliance %3, TPR %4: ZVD %5, HZV %6, MSFP %7</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="177"/>
+        <source>The curve explorer at %1. %2</source>
+        <translation>Der Kurven-Explorer bei %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>fc::CurvesView</name>
+    <message>
+        <location filename="../src/explorer/CurvesView.cpp" line="26"/>
+        <source>Cardiac and vascular function curves</source>
+        <translation>Herz- und Gefäßfunktionskurven</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Explorer</name>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="40"/>
+        <source>&amp;Contractility</source>
+        <translation>&amp;Kontraktilität</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="41"/>
+        <source>Contractility</source>
+        <translation>Kontraktilität</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="43"/>
+        <source>Stressed blood &amp;volume</source>
+        <translation>Druckwirksames Blut&amp;volumen</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="44"/>
+        <source>Stressed blood volume</source>
+        <translation>Druckwirksames Blutvolumen</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="45"/>
+        <source>The part of the blood volume that stretches the veins and sets MSFP.</source>
+        <translation>Der Teil des Blutvolumens, der die Venen dehnt und den MSFP bestimmt.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="48"/>
+        <source>Venous co&amp;mpliance</source>
+        <translation>Venöse Co&amp;mpliance</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="49"/>
+        <source>Venous compliance</source>
+        <translation>Venöse Compliance</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="51"/>
+        <source>&amp;Total peripheral resistance</source>
+        <translation>&amp;Totaler peripherer Widerstand</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="52"/>
+        <source>Total peripheral resistance</source>
+        <translation>Totaler peripherer Widerstand</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="85"/>
+        <source>CO %1 above control.</source>
+        <translation>HZV %1 über dem Kontrollwert.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="87"/>
+        <source>CO %1 below control.</source>
+        <translation>HZV %1 unter dem Kontrollwert.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="88"/>
+        <source>CO as at control.</source>
+        <translation>HZV gleich dem Kontrollwert.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="96"/>
+        <source>Curve Explorer</source>
+        <translation>Kurven-Explorer</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="99"/>
+        <source>Move contractility, stressed blood volume, venous compliance and peripheral resistance and watch the cardiac and vascular function curves and their operating point</source>
+        <translation>Kontraktilität, druckwirksames Blutvolumen, venöse Compliance und peripheren Widerstand verändern und dabei Herz- und Gefäßfunktionskurve und ihren Arbeitspunkt beobachten</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="111"/>
+        <source>Control</source>
+        <translation>Kontrollwerte</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="113"/>
+        <source>Set all four factors to 100 percent</source>
+        <translation>Alle vier Faktoren auf 100 Prozent setzen</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="138"/>
+        <source>Factors, in percent of control</source>
+        <translation>Faktoren in Prozent des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="144"/>
+        <source>%1 to %2 of control</source>
+        <translation>%1 bis %2 des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="190"/>
+        <source>Operating point</source>
+        <translation>Arbeitspunkt</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="194"/>
+        <source>CVP:</source>
+        <translation>ZVD:</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="195"/>
+        <source>CO:</source>
+        <translation>HZV:</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="201"/>
+        <source>Mean systemic filling pressure:</source>
+        <translation>Mittlerer systemischer Füllungsdruck:</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="203"/>
+        <source>Where the vascular function curve meets the CVP axis: the mean circulatory pressure (mcp) of the pages.</source>
+        <translation>Wo die Gefäßfunktionskurve die ZVD-Achse trifft: der mittlere Kreislauffüllungsdruck (MCP) der Lernseiten.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="221"/>
+        <source>&amp;Scenarios</source>
+        <translation>&amp;Szenarien</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="225"/>
+        <source>Scenarios</source>
+        <translation>Szenarien</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="315"/>
+        <location filename="../src/explorer/Explorer.cpp" line="317"/>
+        <source>%1 mmHg</source>
+        <translation>%1 mmHg</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="316"/>
+        <source>%1 l/min</source>
+        <translation>%1 l/min</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="319"/>
+        <source>Operating point CVP %1, CO %2; MSFP %3. %4</source>
+        <translation>Arbeitspunkt ZVD %1, HZV %2; MSFP %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FactorSlider</name>
+    <message>
+        <location filename="../src/explorer/FactorSlider.cpp" line="49"/>
+        <source>%1 percent of control</source>
+        <translation>%1 Prozent des Kontrollwerts</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FigureCommands</name>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="78"/>
+        <source>Save Figure As</source>
+        <translation>Abbildung speichern unter</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="139"/>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="140"/>
+        <source>The figure could not be saved as &quot;%1&quot;.</source>
+        <translation>Die Abbildung konnte nicht als »%1« gespeichert werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="162"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="163"/>
+        <source>The figure could not be printed.</source>
+        <translation>Die Abbildung konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="164"/>
+        <source>&quot;%1&quot; did not accept it.</source>
+        <translation>»%1« hat den Druckauftrag nicht angenommen.</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="190"/>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="192"/>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="194"/>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FigureExport</name>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="33"/>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="34"/>
+        <source>SVG image</source>
+        <translation>SVG-Bild</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="35"/>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="172"/>
+        <source>The figure could not be drawn as %1.</source>
+        <translation>Die Abbildung konnte nicht als %1 erzeugt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FigureWindow</name>
+    <message>
+        <location filename="../src/figures/FigureWindow.cpp" line="59"/>
+        <source>Print Preview…</source>
+        <translation>Druckvorschau…</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Numbers</name>
+    <message>
+        <location filename="../src/figures/Numbers.cpp" line="23"/>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Page</name>
+    <message>
+        <location filename="../src/shell/Page.cpp" line="219"/>
+        <source>Explore…</source>
+        <translation>Erkunden…</translation>
+    </message>
+</context>
+<context>
+    <name>fc::PictureArea</name>
+    <message>
+        <location filename="../src/figures/PictureArea.cpp" line="57"/>
+        <source>Empty figure area</source>
+        <translation>Leerer Abbildungsbereich</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/PictureArea.cpp" line="68"/>
+        <source>Double-click to enlarge · right-click to copy, save or print · Ctrl+E to explore</source>
+        <translation>Doppelklick zum Vergrößern · Rechtsklick zum Kopieren, Speichern oder Drucken · Strg+E zum Erkunden</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/PictureArea.cpp" line="248"/>
+        <source>Open in Window</source>
+        <translation>In eigenem Fenster öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Scenario</name>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="20"/>
+        <source>Increased contractility</source>
+        <translation>Gesteigerte Kontraktilität</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="21"/>
+        <source>The cardiac function curve rises, so the operating point moves up and to the left along the unchanged vascular function curve: more output at a lower CVP.</source>
+        <translation>Die Herzfunktionskurve steigt an, daher wandert der Arbeitspunkt auf der unveränderten Gefäßfunktionskurve nach links oben: mehr Förderleistung bei niedrigerem ZVD.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="22"/>
+        <source>Decreased contractility</source>
+        <translation>Verminderte Kontraktilität</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="23"/>
+        <source>The cardiac function curve sinks, so the operating point slides down and to the right: less output although CVP is higher.</source>
+        <translation>Die Herzfunktionskurve sinkt ab, daher gleitet der Arbeitspunkt nach rechts unten: weniger Förderleistung, obwohl der ZVD höher ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="24"/>
+        <source>Transfusion</source>
+        <translation>Transfusion</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="25"/>
+        <source>More volume raises MSFP and shifts the vascular function curve to the right with the same slope, so CVP and output both rise.</source>
+        <translation>Mehr Volumen erhöht den MSFP und verschiebt die Gefäßfunktionskurve bei gleicher Steigung nach rechts, sodass ZVD und Förderleistung beide steigen.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="26"/>
+        <source>Blood loss</source>
+        <translation>Blutverlust</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="27"/>
+        <source>Less volume lowers MSFP and shifts the vascular function curve to the left, so CVP and output both fall.</source>
+        <translation>Weniger Volumen senkt den MSFP und verschiebt die Gefäßfunktionskurve nach links, sodass ZVD und Förderleistung beide sinken.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="28"/>
+        <source>Blood loss after reflexes</source>
+        <translation>Blutverlust nach Reflexantwort</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="29"/>
+        <source>The reflexes raise contractility and heart rate and constrict the veins, which lifts output; the arteriolar constriction that holds up arterial pressure flattens the VFC and takes part of that gain back, so output recovers only part of the way while CVP stays low.</source>
+        <translation>Die Reflexe steigern Kontraktilität und Herzfrequenz und verengen die Venen, was die Förderleistung anhebt; die Arteriolenkonstriktion, die den arteriellen Druck stützt, macht die GFK flacher und nimmt einen Teil dieses Gewinns wieder zurück, sodass sich die Förderleistung nur teilweise erholt, während der ZVD niedrig bleibt.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="30"/>
+        <source>Standing up</source>
+        <translation>Aufstehen</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="31"/>
+        <source>Blood pools in the distensible veins of the legs and less of it fills the central veins, as if the veins had grown more compliant: MSFP falls, the vascular function curve shifts to the left, and CVP and output both fall.</source>
+        <translation>Blut sammelt sich in den dehnbaren Beinvenen, und weniger davon füllt die zentralen Venen, als hätte die venöse Compliance zugenommen: Der MSFP sinkt, die Gefäßfunktionskurve verschiebt sich nach links, und ZVD und Förderleistung sinken beide.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="32"/>
+        <source>Standing up after reflexes</source>
+        <translation>Aufstehen nach Reflexantwort</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="33"/>
+        <source>Baroreceptor reflexes raise contractility and heart rate, constrict the veins and raise resistance a little: output comes back most of the way to its level lying down, at a lower CVP.</source>
+        <translation>Barorezeptorreflexe steigern Kontraktilität und Herzfrequenz, verengen die Venen und erhöhen den Widerstand etwas: Die Förderleistung nähert sich wieder weitgehend ihrem Wert im Liegen, bei niedrigerem ZVD.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="34"/>
+        <source>Venoconstriction</source>
+        <translation>Venokonstriktion</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="35"/>
+        <source>Constricted veins hold less blood at the same pressure, so MSFP rises as more volume would and the vascular function curve shifts to the right: CVP and output rise.</source>
+        <translation>Verengte Venen fassen beim gleichen Druck weniger Blut, daher steigt der MSFP wie durch zusätzliches Volumen, und die Gefäßfunktionskurve verschiebt sich nach rechts: ZVD und Förderleistung steigen.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="36"/>
+        <source>Vasodilation</source>
+        <translation>Vasodilatation</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="37"/>
+        <source>Lower resistance makes the vascular function curve steeper about the same MSFP, so output rises with the same contractility.</source>
+        <translation>Ein geringerer Widerstand macht die Gefäßfunktionskurve bei gleichem MSFP steiler, sodass die Förderleistung bei gleicher Kontraktilität steigt.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="38"/>
+        <source>Vasoconstriction</source>
+        <translation>Vasokonstriktion</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="39"/>
+        <source>Higher resistance flattens the vascular function curve about the same MSFP, so output and CVP fall.</source>
+        <translation>Ein höherer Widerstand macht die Gefäßfunktionskurve bei gleichem MSFP flacher, sodass Förderleistung und ZVD sinken.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="40"/>
+        <source>Moderate heart failure</source>
+        <translation>Mäßige Herzinsuffizienz</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="41"/>
+        <source>The failing heart&apos;s curve is lower and levels off near 5&#xa0;l/min: output falls and CVP rises.</source>
+        <translation>Die Kurve des insuffizienten Herzens liegt tiefer und erreicht ein Plateau bei etwa 5&#xa0;l/min: Die Förderleistung sinkt, der ZVD steigt.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="42"/>
+        <source>Moderate heart failure with fluid retention</source>
+        <translation>Mäßige Herzinsuffizienz mit Flüssigkeitsretention</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="43"/>
+        <source>Retained fluid raises MSFP, and the higher CVP brings output back close to normal through the Frank-Starling mechanism.</source>
+        <translation>Die zurückgehaltene Flüssigkeit erhöht den MSFP, und der höhere ZVD bringt die Förderleistung über den Frank-Starling-Mechanismus nahezu auf den Normalwert zurück.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="44"/>
+        <source>Severe heart failure</source>
+        <translation>Schwere Herzinsuffizienz</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="45"/>
+        <source>The curve of a severely failing heart levels off near 3&#xa0;l/min: output is low and CVP high.</source>
+        <translation>Die Kurve eines schwer insuffizienten Herzens erreicht ein Plateau bei etwa 3&#xa0;l/min: Die Förderleistung ist niedrig, der ZVD hoch.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="46"/>
+        <source>Severe heart failure with fluid retention</source>
+        <translation>Schwere Herzinsuffizienz mit Flüssigkeitsretention</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="47"/>
+        <source>Retained fluid raises CVP a great deal but output only a little, as the weak heart has little reserve left to use.</source>
+        <translation>Die zurückgehaltene Flüssigkeit erhöht den ZVD stark, die Förderleistung aber nur wenig, da das schwache Herz kaum noch Reserven hat.</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Zoom</name>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="61"/>
+        <source>Zoom %1% (fits this screen)</source>
+        <translation>Zoom %1&#xa0;% (an diesen Bildschirm angepasst)</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="62"/>
+        <location filename="../src/shell/Zoom.cpp" line="71"/>
+        <source>Zoom %1%</source>
+        <translation>Zoom %1&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="74"/>
+        <source>Zoom %1% (largest)</source>
+        <translation>Zoom %1&#xa0;% (Maximum)</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="74"/>
+        <source>Zoom %1% (smallest)</source>
+        <translation>Zoom %1&#xa0;% (Minimum)</translation>
+    </message>
+</context>
+<context>
+    <name>fc::ZoomIndicator</name>
+    <message>
+        <location filename="../src/shell/ZoomIndicator.cpp" line="24"/>
+        <source>Zoom level of the pages</source>
+        <translation>Zoomstufe der Seiten</translation>
     </message>
 </context>
 </TS>

@@ -24,12 +24,12 @@
         <translation> ¿Por qué no sube el GC con PVC alta?</translation>
     </message>
     <message>
-        <location filename="../src/concepts/ConceptPage.cpp" line="74"/>
+        <location filename="../src/concepts/ConceptPage.cpp" line="76"/>
         <source>Click on topic to see related text</source>
         <translation>Elija un tema para ver su texto</translation>
     </message>
     <message>
-        <location filename="../src/concepts/ConceptPage.cpp" line="95"/>
+        <location filename="../src/concepts/ConceptPage.cpp" line="97"/>
         <source>Answer</source>
         <translation>Respuesta</translation>
     </message>
@@ -208,48 +208,48 @@
         <translation>Tres curvas de función cardíaca en los mismos ejes: la curva control negra, una curva roja de contractilidad aumentada y una curva azul de contractilidad disminuida. La curva roja sube antes y con más pendiente y se estabiliza en unos 11,4 l/min; la curva azul empieza a una PVC de unos -3 mmHg, sube lentamente y se estabiliza en unos 4,1 l/min. Una línea vertical de puntos a una PVC de unos 1,3 mmHg corta las tres curvas en pequeños círculos: unos 8,2 l/min en la curva roja, 3,7 l/min en la curva control negra y 1,3 l/min en la curva azul, de modo que, con la misma presión de llenado, un corazón más fuerte bombea más y uno más débil, menos. Los rótulos «Mayor contractilidad», arriba a la izquierda, y «Menor contractilidad», abajo a la derecha, señalan con flechas curvas las curvas roja y azul.</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="135"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="135"/>
         <source>Operating</source>
         <translation>Punto de</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="136"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="136"/>
         <source>Point</source>
         <translation>funcionam.</translation>
     </message>
     <message>
         <location filename="../src/figures/ScenarioFigures.cpp" line="90"/>
-        <location filename="../src/figures/SharedElements.cpp" line="291"/>
+        <location filename="../src/figures/SharedElements.cpp" line="289"/>
         <source>Cardiac</source>
         <translation>Curva de</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="91"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="95"/>
-        <location filename="../src/figures/SharedElements.cpp" line="292"/>
+        <location filename="../src/figures/SharedElements.cpp" line="290"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <source>Function</source>
         <translation>función</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="92"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="96"/>
-        <location filename="../src/figures/SharedElements.cpp" line="293"/>
+        <location filename="../src/figures/SharedElements.cpp" line="291"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <source>Curve</source>
         <translation>cardíaca</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="81"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="81"/>
         <source>CFC</source>
         <translation>CFC</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="143"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="143"/>
         <source>Vascular</source>
         <translation>Curva de</translation>
     </message>
@@ -633,8 +633,8 @@
         <translation>Cómo el volumen sanguíneo y la distensibilidad venosa determinan la presión circulatoria media (PCM), el pie de la curva de función vascular en el eje de la PVC. La CFV control negra (PCM de 6,9 mmHg) corta la CFC control negra con una PVC de unos 2 mmHg y un GC de 5 l/min. Más volumen o menos distensibilidad desplazan la CFV a la derecha, en rojo claro, con su pie a 8,7 mmHg: corta la CFC con una PVC de 3 y un GC de 6,25 l/min, un GC mayor porque la PVC es más alta. Menos volumen o más distensibilidad la desplazan a la izquierda, en azul, con su pie a 4,8 mmHg: corta la CFC con una PVC de 1,2 y un GC de 3,7 l/min. Las pendientes no cambian; bajo el eje, unas flechas indican qué cambio desplaza la PCM en cada sentido.</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="217"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="217"/>
         <source>Vasodilation</source>
         <translation>Vasodilatación</translation>
     </message>
@@ -659,8 +659,8 @@
         <translation>contractilidad</translation>
     </message>
     <message>
-        <location filename="../src/figures/VascularFigures.cpp" line="218"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
+        <location filename="../src/figures/VascularFigures.cpp" line="218"/>
         <source>Vasoconstriction</source>
         <translation>Vasoconstricción</translation>
     </message>
@@ -899,44 +899,39 @@
         <translation>Introducción</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="29"/>
+        <location filename="../src/shell/Page.cpp" line="31"/>
         <source>Welcome page of the learning module on cardiac and vascular function curves</source>
         <translation>Página de bienvenida del módulo de aprendizaje sobre las curvas de función cardíaca y vascular</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="31"/>
+        <location filename="../src/shell/Page.cpp" line="33"/>
         <source>Cardiac function curves: a list of topics, an answer box and a figure</source>
         <translation>Curvas de función cardíaca: una lista de temas, un cuadro de respuesta y una figura</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="33"/>
+        <location filename="../src/shell/Page.cpp" line="35"/>
         <source>Vascular function curves: a list of topics, an answer box and figures</source>
         <translation>Curvas de función vascular: una lista de temas, un cuadro de respuesta y figuras</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="35"/>
+        <location filename="../src/shell/Page.cpp" line="37"/>
         <source>Interactions and changes: a list of topics, an answer box and figures</source>
         <translation>Interacciones y cambios: una lista de temas, un cuadro de respuesta y figuras</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="37"/>
+        <location filename="../src/shell/Page.cpp" line="39"/>
         <source>Practice test: twenty multiple-choice questions on one figure</source>
         <translation>Test de autoevaluación: veinte preguntas de opción múltiple sobre una figura</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="38"/>
+        <location filename="../src/shell/Page.cpp" line="40"/>
         <source>Glossary of abbreviations, definitions and formulas</source>
         <translation>Glosario de abreviaturas, definiciones y fórmulas</translation>
     </message>
     <message>
-        <location filename="../src/shell/Page.cpp" line="39"/>
+        <location filename="../src/shell/Page.cpp" line="41"/>
         <source>Instructions: what the learning module contains and where to begin</source>
         <translation>Instrucciones: qué contiene el módulo de aprendizaje y por dónde empezar</translation>
-    </message>
-    <message>
-        <location filename="../src/shell/Page.cpp" line="98"/>
-        <source>Explore…</source>
-        <translation>Explorar…</translation>
     </message>
 </context>
 <context>
@@ -1807,44 +1802,530 @@
         <translation>La figura muestra varias CFV y CFC; úselas para responder a las preguntas.  El punto de funcionamiento S es la intersección de la CFC y la CFV control. Salvo otra indicación, los cambios se refieren a este estado control.</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="88"/>
+        <location filename="../src/practice/Test.cpp" line="89"/>
         <source>Explanations of Answers</source>
         <translation>Explicación de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="95"/>
+        <location filename="../src/practice/Test.cpp" line="96"/>
         <source>Explanation of answer</source>
         <translation>Explicación de la respuesta</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="106"/>
+        <location filename="../src/practice/Test.cpp" line="107"/>
         <source>Question and answer options</source>
         <translation>Pregunta y opciones de respuesta</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="116"/>
+        <location filename="../src/practice/Test.cpp" line="117"/>
         <source>Verdict on the selected answer</source>
         <translation>Veredicto sobre la respuesta elegida</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="121"/>
+        <location filename="../src/practice/Test.cpp" line="122"/>
         <source>Start Questions</source>
         <translation>Iniciar preguntas</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="127"/>
+        <location filename="../src/practice/Test.cpp" line="128"/>
         <source>Next Question</source>
         <translation>Siguiente pregunta</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="133"/>
+        <location filename="../src/practice/Test.cpp" line="134"/>
         <source>Reset Questions</source>
         <translation>Reiniciar preguntas</translation>
     </message>
     <message>
-        <location filename="../src/practice/Test.cpp" line="207"/>
+        <location filename="../src/practice/Test.cpp" line="208"/>
         <source>TRY AGAIN</source>
         <translation>PRUEBE DE NUEVO</translation>
+    </message>
+</context>
+<context>
+    <name>fc::CurveFigure</name>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="123"/>
+        <source>MSFP</source>
+        <translation>PMLS</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="147"/>
+        <source>cross at</source>
+        <translation>se cortan en</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="148"/>
+        <source>cross beyond the right edge of the plot, at</source>
+        <translation>se cortan más allá del borde derecho de la gráfica, en</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="150"/>
+        <source>Curve explorer</source>
+        <translation>Explorador de curvas</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="151"/>
+        <source>The red cardiac function curve and the blue vascular function curve %1 CVP %2 mmHg and CO %3 l/min, the operating point. The mean systemic filling pressure, where the vascular function curve meets the CVP axis, is %4 mmHg. The control curves are drawn thin and dashed in black.</source>
+        <translation>La curva de función cardíaca roja y la curva de función vascular azul %1 una PVC de %2 mmHg y un GC de %3 l/min, el punto de funcionamiento. La presión media de llenado sistémico, donde la curva de función vascular corta el eje de la PVC, es de %4 mmHg. Las curvas control se dibujan en negro, con trazo fino y discontinuo.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="170"/>
+        <source>Contractility %1, stressed volume %2, venous compliance %3, TPR %4: CVP %5, CO %6, MSFP %7</source>
+        <translation>Contractilidad %1, volumen tenso %2, distensibilidad venosa %3, RPT %4: PVC %5, GC %6, PMLS %7</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/CurveFigure.cpp" line="177"/>
+        <source>The curve explorer at %1. %2</source>
+        <translation>El explorador de curvas con %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>fc::CurvesView</name>
+    <message>
+        <location filename="../src/explorer/CurvesView.cpp" line="26"/>
+        <source>Cardiac and vascular function curves</source>
+        <translation>Curvas de función cardíaca y vascular</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Explorer</name>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="40"/>
+        <source>&amp;Contractility</source>
+        <translation>&amp;Contractilidad</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="41"/>
+        <source>Contractility</source>
+        <translation>Contractilidad</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="43"/>
+        <source>Stressed blood &amp;volume</source>
+        <translation>&amp;Volumen sanguíneo tenso</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="44"/>
+        <source>Stressed blood volume</source>
+        <translation>Volumen sanguíneo tenso</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="45"/>
+        <source>The part of the blood volume that stretches the veins and sets MSFP.</source>
+        <translation>La parte del volumen sanguíneo que distiende las venas y determina la PMLS.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="48"/>
+        <source>Venous co&amp;mpliance</source>
+        <translation>&amp;Distensibilidad venosa</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="49"/>
+        <source>Venous compliance</source>
+        <translation>Distensibilidad venosa</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="51"/>
+        <source>&amp;Total peripheral resistance</source>
+        <translation>&amp;Resistencia periférica total</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="52"/>
+        <source>Total peripheral resistance</source>
+        <translation>Resistencia periférica total</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="85"/>
+        <source>CO %1 above control.</source>
+        <translation>GC %1 por encima del control.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="87"/>
+        <source>CO %1 below control.</source>
+        <translation>GC %1 por debajo del control.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="88"/>
+        <source>CO as at control.</source>
+        <translation>GC igual que en el control.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="96"/>
+        <source>Curve Explorer</source>
+        <translation>Explorador de curvas</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="99"/>
+        <source>Move contractility, stressed blood volume, venous compliance and peripheral resistance and watch the cardiac and vascular function curves and their operating point</source>
+        <translation>Modifique la contractilidad, el volumen sanguíneo tenso, la distensibilidad venosa y la resistencia periférica y observe las curvas de función cardíaca y vascular y su punto de funcionamiento</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="111"/>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="113"/>
+        <source>Set all four factors to 100 percent</source>
+        <translation>Poner los cuatro factores al 100 por ciento</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="138"/>
+        <source>Factors, in percent of control</source>
+        <translation>Factores, en porcentaje del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="144"/>
+        <source>%1 to %2 of control</source>
+        <translation>Del %1 al %2 del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="190"/>
+        <source>Operating point</source>
+        <translation>Punto de funcionamiento</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="194"/>
+        <source>CVP:</source>
+        <translation>PVC:</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="195"/>
+        <source>CO:</source>
+        <translation>GC:</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="201"/>
+        <source>Mean systemic filling pressure:</source>
+        <translation>Presión media de llenado sistémico:</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="203"/>
+        <source>Where the vascular function curve meets the CVP axis: the mean circulatory pressure (mcp) of the pages.</source>
+        <translation>Donde la curva de función vascular corta el eje de la PVC: la presión circulatoria media (PCM) de las páginas del módulo.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="221"/>
+        <source>&amp;Scenarios</source>
+        <translation>&amp;Escenarios</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="225"/>
+        <source>Scenarios</source>
+        <translation>Escenarios</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="315"/>
+        <location filename="../src/explorer/Explorer.cpp" line="317"/>
+        <source>%1 mmHg</source>
+        <translation>%1 mmHg</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="316"/>
+        <source>%1 l/min</source>
+        <translation>%1 l/min</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="319"/>
+        <source>Operating point CVP %1, CO %2; MSFP %3. %4</source>
+        <translation>Punto de funcionamiento: PVC %1, GC %2; PMLS %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FactorSlider</name>
+    <message>
+        <location filename="../src/explorer/FactorSlider.cpp" line="49"/>
+        <source>%1 percent of control</source>
+        <translation>%1 por ciento del control</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FigureCommands</name>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="78"/>
+        <source>Save Figure As</source>
+        <translation>Guardar figura como</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="139"/>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="140"/>
+        <source>The figure could not be saved as &quot;%1&quot;.</source>
+        <translation>No se pudo guardar la figura como «%1».</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="162"/>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="163"/>
+        <source>The figure could not be printed.</source>
+        <translation>No se pudo imprimir la figura.</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="164"/>
+        <source>&quot;%1&quot; did not accept it.</source>
+        <translation>«%1» no la aceptó.</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="190"/>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="192"/>
+        <source>Save As…</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureCommands.cpp" line="194"/>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FigureExport</name>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="33"/>
+        <source>PNG image</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="34"/>
+        <source>SVG image</source>
+        <translation>Imagen SVG</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="35"/>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/FigureExport.cpp" line="172"/>
+        <source>The figure could not be drawn as %1.</source>
+        <translation>No se pudo generar la figura en formato %1.</translation>
+    </message>
+</context>
+<context>
+    <name>fc::FigureWindow</name>
+    <message>
+        <location filename="../src/figures/FigureWindow.cpp" line="59"/>
+        <source>Print Preview…</source>
+        <translation>Vista previa de impresión…</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Numbers</name>
+    <message>
+        <location filename="../src/figures/Numbers.cpp" line="23"/>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Page</name>
+    <message>
+        <location filename="../src/shell/Page.cpp" line="219"/>
+        <source>Explore…</source>
+        <translation>Explorar…</translation>
+    </message>
+</context>
+<context>
+    <name>fc::PictureArea</name>
+    <message>
+        <location filename="../src/figures/PictureArea.cpp" line="57"/>
+        <source>Empty figure area</source>
+        <translation>Área de figura vacía</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/PictureArea.cpp" line="68"/>
+        <source>Double-click to enlarge · right-click to copy, save or print · Ctrl+E to explore</source>
+        <translation>Doble clic para ampliar · clic derecho para copiar, guardar o imprimir · Ctrl+E para explorar</translation>
+    </message>
+    <message>
+        <location filename="../src/figures/PictureArea.cpp" line="248"/>
+        <source>Open in Window</source>
+        <translation>Abrir en una ventana</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Scenario</name>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="20"/>
+        <source>Increased contractility</source>
+        <translation>Aumento de la contractilidad</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="21"/>
+        <source>The cardiac function curve rises, so the operating point moves up and to the left along the unchanged vascular function curve: more output at a lower CVP.</source>
+        <translation>La curva de función cardíaca se eleva, de modo que el punto de funcionamiento se desplaza hacia arriba y a la izquierda a lo largo de la curva de función vascular, que no cambia: más gasto con una PVC más baja.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="22"/>
+        <source>Decreased contractility</source>
+        <translation>Disminución de la contractilidad</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="23"/>
+        <source>The cardiac function curve sinks, so the operating point slides down and to the right: less output although CVP is higher.</source>
+        <translation>La curva de función cardíaca desciende, de modo que el punto de funcionamiento se desplaza hacia abajo y a la derecha: menos gasto aunque la PVC sea más alta.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="24"/>
+        <source>Transfusion</source>
+        <translation>Transfusión</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="25"/>
+        <source>More volume raises MSFP and shifts the vascular function curve to the right with the same slope, so CVP and output both rise.</source>
+        <translation>Más volumen eleva la PMLS y desplaza la curva de función vascular a la derecha con la misma pendiente, de modo que aumentan tanto la PVC como el gasto.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="26"/>
+        <source>Blood loss</source>
+        <translation>Pérdida de sangre</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="27"/>
+        <source>Less volume lowers MSFP and shifts the vascular function curve to the left, so CVP and output both fall.</source>
+        <translation>Menos volumen reduce la PMLS y desplaza la curva de función vascular a la izquierda, de modo que disminuyen tanto la PVC como el gasto.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="28"/>
+        <source>Blood loss after reflexes</source>
+        <translation>Pérdida de sangre tras los reflejos</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="29"/>
+        <source>The reflexes raise contractility and heart rate and constrict the veins, which lifts output; the arteriolar constriction that holds up arterial pressure flattens the VFC and takes part of that gain back, so output recovers only part of the way while CVP stays low.</source>
+        <translation>Los reflejos aumentan la contractilidad y la frecuencia cardíaca y contraen las venas, lo que eleva el gasto; la constricción arteriolar que sostiene la presión arterial aplana la CFV y anula parte de esa ganancia, de modo que el gasto solo se recupera en parte, mientras que la PVC sigue baja.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="30"/>
+        <source>Standing up</source>
+        <translation>Ponerse de pie</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="31"/>
+        <source>Blood pools in the distensible veins of the legs and less of it fills the central veins, as if the veins had grown more compliant: MSFP falls, the vascular function curve shifts to the left, and CVP and output both fall.</source>
+        <translation>La sangre se acumula en las venas distensibles de las piernas y llena menos las venas centrales, como si hubiera aumentado la distensibilidad venosa: la PMLS disminuye, la curva de función vascular se desplaza a la izquierda y disminuyen tanto la PVC como el gasto.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="32"/>
+        <source>Standing up after reflexes</source>
+        <translation>Ponerse de pie tras los reflejos</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="33"/>
+        <source>Baroreceptor reflexes raise contractility and heart rate, constrict the veins and raise resistance a little: output comes back most of the way to its level lying down, at a lower CVP.</source>
+        <translation>Los reflejos barorreceptores aumentan la contractilidad y la frecuencia cardíaca, contraen las venas y elevan algo la resistencia: el gasto recupera en su mayor parte el valor que tenía en decúbito, con una PVC más baja.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="34"/>
+        <source>Venoconstriction</source>
+        <translation>Venoconstricción</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="35"/>
+        <source>Constricted veins hold less blood at the same pressure, so MSFP rises as more volume would and the vascular function curve shifts to the right: CVP and output rise.</source>
+        <translation>Las venas contraídas contienen menos sangre a la misma presión, de modo que la PMLS aumenta como lo haría con más volumen y la curva de función vascular se desplaza a la derecha: aumentan la PVC y el gasto.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="36"/>
+        <source>Vasodilation</source>
+        <translation>Vasodilatación</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="37"/>
+        <source>Lower resistance makes the vascular function curve steeper about the same MSFP, so output rises with the same contractility.</source>
+        <translation>Una resistencia menor hace más pronunciada la curva de función vascular en torno a la misma PMLS, de modo que el gasto aumenta con la misma contractilidad.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="38"/>
+        <source>Vasoconstriction</source>
+        <translation>Vasoconstricción</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="39"/>
+        <source>Higher resistance flattens the vascular function curve about the same MSFP, so output and CVP fall.</source>
+        <translation>Una resistencia mayor aplana la curva de función vascular en torno a la misma PMLS, de modo que disminuyen el gasto y la PVC.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="40"/>
+        <source>Moderate heart failure</source>
+        <translation>Insuficiencia cardíaca moderada</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="41"/>
+        <source>The failing heart&apos;s curve is lower and levels off near 5&#xa0;l/min: output falls and CVP rises.</source>
+        <translation>La curva del corazón insuficiente es más baja y se estabiliza cerca de 5&#xa0;l/min: el gasto disminuye y la PVC aumenta.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="42"/>
+        <source>Moderate heart failure with fluid retention</source>
+        <translation>Insuficiencia cardíaca moderada con retención de líquido</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="43"/>
+        <source>Retained fluid raises MSFP, and the higher CVP brings output back close to normal through the Frank-Starling mechanism.</source>
+        <translation>El líquido retenido eleva la PMLS, y la PVC más alta devuelve el gasto cerca de lo normal por el mecanismo de Frank-Starling.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="44"/>
+        <source>Severe heart failure</source>
+        <translation>Insuficiencia cardíaca grave</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="45"/>
+        <source>The curve of a severely failing heart levels off near 3&#xa0;l/min: output is low and CVP high.</source>
+        <translation>La curva de un corazón con insuficiencia grave se estabiliza cerca de 3&#xa0;l/min: el gasto es bajo y la PVC, alta.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="46"/>
+        <source>Severe heart failure with fluid retention</source>
+        <translation>Insuficiencia cardíaca grave con retención de líquido</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Scenarios.cpp" line="47"/>
+        <source>Retained fluid raises CVP a great deal but output only a little, as the weak heart has little reserve left to use.</source>
+        <translation>El líquido retenido eleva mucho la PVC, pero el gasto solo un poco, porque al corazón debilitado le queda poca reserva.</translation>
+    </message>
+</context>
+<context>
+    <name>fc::Zoom</name>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="61"/>
+        <source>Zoom %1% (fits this screen)</source>
+        <translation>Zoom %1% (ajustado a esta pantalla)</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="62"/>
+        <location filename="../src/shell/Zoom.cpp" line="71"/>
+        <source>Zoom %1%</source>
+        <translation>Zoom %1%</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="74"/>
+        <source>Zoom %1% (largest)</source>
+        <translation>Zoom %1% (máximo)</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Zoom.cpp" line="74"/>
+        <source>Zoom %1% (smallest)</source>
+        <translation>Zoom %1% (mínimo)</translation>
+    </message>
+</context>
+<context>
+    <name>fc::ZoomIndicator</name>
+    <message>
+        <location filename="../src/shell/ZoomIndicator.cpp" line="24"/>
+        <source>Zoom level of the pages</source>
+        <translation>Nivel de zoom de las páginas</translation>
     </message>
 </context>
 </TS>

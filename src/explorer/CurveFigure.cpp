@@ -22,7 +22,8 @@ constexpr DashPattern kControlDashes{14, 9, 3};
 
 constexpr double kMsfpMarker = 16;
 const TextStyle kMsfpLabel{Face::Arial, 21, true, false, colour::blue};
-constexpr double kMsfpLabelWidth = 1.9;  // "MSFP" at that size, in mmHg
+// "MSFP" at that size, in mmHg; the other languages' abbreviations ("PMLS") are as wide.
+constexpr double kMsfpLabelWidth = 1.9;
 
 // The part of segment a-b inside `plot` (Liang-Barsky); false when none is.
 bool clipSegment(QPointF &a, QPointF &b, const QRectF &plot)
@@ -119,15 +120,16 @@ Figure explorerCurves(const Factors &factors)
         b.add(LineElement{toCanvas(b.axes(), vfc), Pen{colour::blue, kCurveWidth}});
 
     const double msfp = meanSystemicFillingPressure(factors);
+    const QString msfpLabel = QCoreApplication::translate("fc::CurveFigure", "MSFP");
     if (msfp <= kRightCvp) {
         b.pointMarker({msfp, 0}, colour::blue, kMsfpMarker);
         // Beside the marker, or before it where the frame ends.
         const double left = msfp + kMsfpLabelWidth + 0.3 <= kRightCvp ? msfp + 0.3
                                                                       : msfp - 0.3 - kMsfpLabelWidth;
-        b.text(QStringLiteral("MSFP"), {left, 0.3}, kMsfpLabel);
+        b.text(msfpLabel, {left, 0.3}, kMsfpLabel);
     } else {
         b.arrowhead({kRightCvp - 1, 0}, {kRightCvp, 0}, colour::blue);
-        b.text(QStringLiteral("MSFP"), {kRightCvp - 0.6 - kMsfpLabelWidth, 0.3}, kMsfpLabel);
+        b.text(msfpLabel, {kRightCvp - 0.6 - kMsfpLabelWidth, 0.3}, kMsfpLabel);
     }
 
     // The operating point, or past the right edge an arrowhead at its height. Its CO

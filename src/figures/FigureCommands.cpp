@@ -136,8 +136,9 @@ bool saveFigureTelling(const Figure &figure, SaveFile &file, const QString &path
     const QString why = saveFigure(figure, file, format, scale);
     if (why.isEmpty())
         return true;
-    tell(parent, QStringLiteral("Save As"),
-         QStringLiteral("The figure could not be saved as \"%1\".").arg(QDir::toNativeSeparators(path)),
+    tell(parent, QCoreApplication::translate("fc::FigureCommands", "Save As"),
+         QCoreApplication::translate("fc::FigureCommands", "The figure could not be saved as \"%1\".")
+             .arg(QDir::toNativeSeparators(path)),
          why);
     return false;
 }
@@ -158,8 +159,9 @@ void printFigureAsking(SharedFigure figure, QWidget *parent)
         const QString where = printer->outputFileName().isEmpty()
                                   ? printer->printerName()
                                   : QDir::toNativeSeparators(printer->outputFileName());
-        tell(parent, QStringLiteral("Print"), QStringLiteral("The figure could not be printed."),
-             QStringLiteral("\"%1\" did not accept it.").arg(where));
+        tell(parent, QCoreApplication::translate("fc::FigureCommands", "Print"),
+             QCoreApplication::translate("fc::FigureCommands", "The figure could not be printed."),
+             QCoreApplication::translate("fc::FigureCommands", "\"%1\" did not accept it.").arg(where));
     });
     dialog->open();
 }

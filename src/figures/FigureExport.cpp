@@ -6,6 +6,7 @@
 #include "figures/PictureArea.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPageLayout>
@@ -29,9 +30,9 @@ struct FormatName {
 };
 
 constexpr FormatName kFormats[] = {
-    {ExportFormat::Png, "png", "PNG image"},
-    {ExportFormat::Svg, "svg", "SVG image"},
-    {ExportFormat::Pdf, "pdf", "PDF document"},
+    {ExportFormat::Png, "png", QT_TRANSLATE_NOOP("fc::FigureExport", "PNG image")},
+    {ExportFormat::Svg, "svg", QT_TRANSLATE_NOOP("fc::FigureExport", "SVG image")},
+    {ExportFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("fc::FigureExport", "PDF document")},
 };
 
 const FormatName &entryOf(ExportFormat format)
@@ -135,7 +136,8 @@ QString suffixOf(ExportFormat format)
 QString fileFilterOf(ExportFormat format)
 {
     const FormatName &entry = entryOf(format);
-    return QStringLiteral("%1 (*.%2)").arg(QLatin1String(entry.kind), QLatin1String(entry.suffix));
+    return QStringLiteral("%1 (*.%2)")
+        .arg(QCoreApplication::translate("fc::FigureExport", entry.kind), QLatin1String(entry.suffix));
 }
 
 QImage figureImage(const Figure &figure, double scale)
@@ -167,7 +169,7 @@ QString saveFigure(const Figure &figure, SaveFile &file, ExportFormat format, do
     const QByteArray data = figureData(figure, format, scale);
     if (data.isEmpty()) {
         file.cancel();
-        return QStringLiteral("The figure could not be drawn as %1.")
+        return QCoreApplication::translate("fc::FigureExport", "The figure could not be drawn as %1.")
             .arg(suffixOf(format).toUpper());
     }
     if (!file.write(data)) {

@@ -1,5 +1,6 @@
 #include "figures/Numbers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -18,7 +19,8 @@ QString withUnit(double value, const QString &unit)
 
 QString percent(double value)
 {
-    return QLocale().toString(std::lround(value)) + QLocale().percent();
+    // Whether a blank goes before the sign is the language's choice ("25 %" in German).
+    return QCoreApplication::translate("fc::Numbers", "%1%").arg(QLocale().toString(std::lround(value)));
 }
 
 }  // namespace fc

@@ -54,7 +54,7 @@ size_t frameKey(const QFrame &frame, size_t colours)
 QString figureTitle(const Figure *figure)
 {
     if (!figure)
-        return QStringLiteral("Empty figure area");
+        return PictureArea::tr("Empty figure area");
     return figure->title.isEmpty() ? figure->name : figure->title;
 }
 
