@@ -8,6 +8,8 @@
 #include "concepts/CardiacFunctionCurves.h"
 #include "concepts/Interactions.h"
 #include "concepts/VascularFunctionCurves.h"
+#include "explorer/Explorer.h"
+#include "explorer/Scenarios.h"
 #include "figures/FigureCatalogue.h"
 #include "figures/FigureExport.h"
 #include "figures/LabelFit.h"
@@ -42,8 +44,10 @@ bool zoomTo(Program &program, QWidget *window, int percent)
     return program.zoom().percent() == percent;
 }
 
-// The text of every label and button on the window lies inside the control.
-bool controlTextsFit(QWidget *window)
+// The text of every label and button on the window lies inside the control; with
+// `heights` false only its lines' widths are held, where a window taller than the
+// screen squeezes its rows in every language alike.
+bool controlTextsFit(QWidget *window, bool heights = true)
 {
     for (QWidget *w : window->findChildren<QWidget *>()) {
         QString text;
@@ -59,7 +63,7 @@ bool controlTextsFit(QWidget *window)
             continue;
         const QRect room = w->contentsRect();
         const QRect needed = w->fontMetrics().boundingRect(room, flags, text);
-        if (needed.width() > room.width() || needed.height() > room.height()) {
+        if (needed.width() > room.width() || (heights && needed.height() > room.height())) {
             qWarning("%s: \"%s\" needs %dx%d, has %dx%d", qPrintable(w->objectName()),
                      qPrintable(text), needed.width(), needed.height(), room.width(),
                      room.height());
@@ -70,7 +74,7 @@ bool controlTextsFit(QWidget *window)
 }
 
 // Every row of the list is as wide as its viewport at most, and no row is out of view.
-bool rowsFit(QListWidget *list)
+bool rowsFit(QListWidget *list, bool heights = true)
 {
     for (int row = 0; row < list->count(); ++row) {
         const QString text = list->item(row)->text();
@@ -79,7 +83,7 @@ bool rowsFit(QListWidget *list)
             return false;
         }
     }
-    return list->verticalScrollBar()->maximum() == 0;
+    return !heights || list->verticalScrollBar()->maximum() == 0;
 }
 
 bool boxFits(TextBox *box)
@@ -173,6 +177,7 @@ void TestLanguages::pagesReadAndFit_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<PageId>("id");
     QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("explorer");  // opened at its first size from the page
     const std::pair<PageId, const char *> pages[] = {
         {PageId::Introduction, "welcome"},
         {PageId::CardiacFunctionCurves, "cardiac"},
@@ -186,8 +191,11 @@ void TestLanguages::pagesReadAndFit_data()
         for (const auto &[id, name] : pages) {
             for (int percent : kPercents)
                 QTest::addRow("%s %s %d%%", qPrintable(code), name, percent)
-                    << code << id << percent;
+                    << code << id << percent << false;
         }
+        for (int percent : {100, 200})
+            QTest::addRow("%s explorer %d%%", qPrintable(code), percent)
+                << code << PageId::Interactions << percent << true;
     }
 }
 
@@ -198,20 +206,43 @@ void TestLanguages::pagesReadAndFit()
     QFETCH(QString, code);
     QFETCH(PageId, id);
     QFETCH(int, percent);
+    QFETCH(bool, explorer);
     QVERIFY(setLanguage(code));
     m_program = startedProgram();
     const auto end = qScopeGuard([this] { endProgram(m_program); });
     QWidget *window = showActive(*m_program, id);
     QVERIFY(window);
+    if (explorer) {
+        QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
+        window = m_program->explorer();
+        QVERIFY(window && QTest::qWaitForWindowActive(window));
+    }
     QVERIFY(zoomTo(*m_program, window, percent));
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     // The menu bar shows every entry in full.
     if (auto *bar = window->findChild<QMenuBar *>()) {
         for (QAction *entry : bar->actions())
             QVERIFY2(bar->rect().contains(bar->actionGeometry(entry)), qPrintable(entry->text()));
     }
-    QVERIFY(controlTextsFit(window));
+    // The explorer at 200% is taller than the screen.
+    const bool heights = !(explorer && percent > 150);
+    QVERIFY(controlTextsFit(window, heights));
 
-    if (const ConceptPageTable *table = tableOf(id)) {
+    if (explorer) {
+        QVERIFY(window->windowTitle() != QLatin1String("Curve Explorer"));
+        auto *list = window->findChild<QListWidget *>("scenarios");
+        auto *caption = window->findChild<QLabel *>("scenarioCaption");
+        QVERIFY(rowsFit(list, heights));
+        for (int row = 0; row < list->count(); ++row) {
+            const Scenario &scenario = scenarios()[std::size_t(row)];
+            QCOMPARE(list->item(row)->text(), QCoreApplication::translate("fc::Scenario", scenario.name));
+            QVERIFY(clickRow(list, row));
+            QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCOMPARE(caption->text(), QCoreApplication::translate("fc::Scenario", scenario.caption));
+            QVERIFY(caption->text() != QLatin1String(scenario.caption));
+            QVERIFY2(controlTextsFit(window, heights), scenario.name);
+        }
+    } else if (const ConceptPageTable *table = tableOf(id)) {
         auto *list = control<QListWidget>(*m_program, id, "basicList1");
         QVERIFY(rowsFit(list));
         auto *box = control<TextBox>(*m_program, id, "BasicAnswers1");
