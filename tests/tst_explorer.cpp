@@ -474,6 +474,7 @@ void TestExplorer::scenarios()
     QVERIFY(clickRow(list, row));
     QCOMPARE(explorer->factors(), s.factors);
     QCOMPARE(caption->text(), QLatin1String(s.caption));
+    QTRY_VERIFY(!explorer->isGliding());
     QVERIFY(readoutsAgree(explorer));
     // One sentence.
     QCOMPARE(caption->text().count(QLatin1Char('.')), 1);

@@ -2,6 +2,7 @@
 
 #include "explorer/CurveFigure.h"
 #include "explorer/CurvesView.h"
+#include "explorer/PredictPanel.h"
 #include "explorer/Scenarios.h"
 #include "shell/ListBox.h"
 #include "shell/StatusLabel.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSlider>
@@ -154,8 +156,17 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     panel->addWidget(buildScenarios(), 1);
 
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_view, 1);
+    auto *figure = new QVBoxLayout;
+    figure->addWidget(m_view, 1);
+    layout->addLayout(figure, 1);
     layout->addLayout(panel);
+    // Added last, so that the keys reach the predictions after the scenarios.
+    m_predict = new PredictPanel;
+    figure->addWidget(m_predict);
+    connect(m_predict, &PredictPanel::modeChanged, this, &Explorer::predictModeChanged);
+    connect(m_predict, &PredictPanel::nextChangeRequested, this, &Explorer::nextChange);
+    connect(m_predict, &PredictPanel::revealRequested, this, &Explorer::reveal);
+    connect(&m_glide, &Glide::step, this, &Explorer::showState);
 
     closeOnKeys(this);
 
@@ -163,7 +174,8 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &Explorer::announce);
 
-    factorsMoved();
+    readControls();
+    showState(m_factors);
     m_settle.stop();
     announce();
     resize(1180, 680);
@@ -261,45 +273,126 @@ QWidget *Explorer::buildScenarios()
 
 void Explorer::setFactors(const Factors &factors)
 {
+    m_glide.finish();
+    setControls(factors);
+    leaveScenarioIfGone();
+    showState(m_factors);
+    m_held = nullptr;
+    m_predict->clearRound();
+}
+
+void Explorer::setControls(const Factors &factors)
+{
     m_applying = true;
     for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
         m_controls[i].slider->setValue(int(std::lround(factors.*kFactorControls[i].value)));
     m_applying = false;
-    factorsMoved();
+    readControls();
+}
+
+void Explorer::readControls()
+{
+    for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
+        m_factors.*kFactorControls[i].value = m_controls[i].slider->value();
+    m_point = operatingPoint(m_factors);
 }
 
 void Explorer::scenarioChosen(int row)
 {
     const Scenario &scenario = scenarios()[std::size_t(row)];
+    m_glide.finish();
+    if (m_predict->isOn()) {
+        // Where the scenario starts, at once; then its change, held back.
+        m_rotation.markDone(std::size_t(row));
+        m_caption->clear();
+        setControls(startingState(scenario));
+        showState(m_factors);
+        setControls(scenario.factors);
+        holdBack(&scenario);
+        return;
+    }
     m_caption->setText(QLatin1String(scenario.caption));
-    setFactors(scenario.factors);
+    setControls(scenario.factors);
+    m_glide.start(m_shown, m_factors);
 }
 
 void Explorer::factorsMoved()
 {
-    for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
-        m_factors.*kFactorControls[i].value = m_controls[i].slider->value();
-    m_point = operatingPoint(m_factors);
-    m_cvp->setText(twoPlaces(m_point.cvp) + QStringLiteral(" mmHg"));
-    m_co->setText(twoPlaces(m_point.co) + QStringLiteral(" l/min"));
-    m_msfp->setText(twoPlaces(meanSystemicFillingPressure(m_factors)) + QStringLiteral(" mmHg"));
-    m_view->setCurves(explorerCurves(m_factors));
+    readControls();
+    leaveScenarioIfGone();
+    m_glide.finish();
+    if (m_predict->isOn())
+        holdBack(nullptr);
+    else
+        showState(m_factors);
+}
 
-    // A scenario no longer on view is no longer chosen.
+void Explorer::leaveScenarioIfGone()
+{
+    // A scenario no longer on the controls is no longer chosen.
     const int row = m_scenarios->selectedRow();
     if (row >= 0 && scenarios()[std::size_t(row)].factors != m_factors) {
         m_scenarios->clearSelection();
         m_caption->clear();
     }
+}
+
+void Explorer::showState(const Factors &factors)
+{
+    m_shown = factors;
+    m_shownPoint = operatingPoint(factors);
+    m_cvp->setText(twoPlaces(m_shownPoint.cvp) + QStringLiteral(" mmHg"));
+    m_co->setText(twoPlaces(m_shownPoint.co) + QStringLiteral(" l/min"));
+    m_msfp->setText(twoPlaces(meanSystemicFillingPressure(factors)) + QStringLiteral(" mmHg"));
+    m_view->setCurves(explorerCurves(factors));
     m_settle.start();
+}
+
+void Explorer::holdBack(const Scenario *scenario)
+{
+    m_held = scenario;
+    const QString change = whatWillChange(m_shown, m_factors);
+    if (change.isEmpty())
+        m_predict->clearRound();
+    else
+        m_predict->ask(change);
+}
+
+void Explorer::reveal()
+{
+    m_predict->tell(readingsAt(m_shown), readingsAt(m_factors),
+                    m_held ? QLatin1String(m_held->caption) : QString());
+    m_held = nullptr;
+    m_glide.start(m_shown, m_factors);
+}
+
+void Explorer::nextChange()
+{
+    const int row = int(m_rotation.next(*QRandomGenerator::global()));
+    // Chosen as the user would choose it, even when it is the row already chosen.
+    m_scenarios->clearSelection();
+    m_scenarios->setCurrentRow(row);
+    m_scenarios->scrollToItem(m_scenarios->item(row));
+}
+
+void Explorer::predictModeChanged(bool on)
+{
+    if (on)
+        return;
+    // A change held back is shown, as any change is outside the mode.
+    m_held = nullptr;
+    if (const int row = m_scenarios->selectedRow(); row >= 0)
+        m_caption->setText(QLatin1String(scenarios()[std::size_t(row)].caption));
+    m_glide.finish();
+    m_glide.start(m_shown, m_factors);
 }
 
 void Explorer::announce()
 {
     m_announcement->setStatus(QStringLiteral("Operating point CVP %1 mmHg, CO %2 l/min; MSFP %3 mmHg. %4")
-                                  .arg(twoPlaces(m_point.cvp), twoPlaces(m_point.co),
-                                       twoPlaces(meanSystemicFillingPressure(m_factors)),
-                                       comparedWithControl(m_point.co)));
+                                  .arg(twoPlaces(m_shownPoint.cvp), twoPlaces(m_shownPoint.co),
+                                       twoPlaces(meanSystemicFillingPressure(m_shown)),
+                                       comparedWithControl(m_shownPoint.co)));
     m_view->setAccessibleDescription(m_view->curves().description);
 }
 
