@@ -173,9 +173,13 @@ void PredictPanel::clearRound()
     m_asking = false;
     for (Question &question : m_questions) {
         // A group that allows one choice would keep it: let go of it to clear it.
+        // Tab reaches only the chosen button of a group, so with none chosen it must reach
+        // every one again.
         question.choices->setExclusive(false);
-        if (QAbstractButton *chosen = question.choices->checkedButton())
-            chosen->setChecked(false);
+        for (QAbstractButton *b : question.choices->buttons()) {
+            b->setChecked(false);
+            b->setFocusPolicy(Qt::StrongFocus);
+        }
         question.choices->setExclusive(true);
         question.verdict->clear();
     }

@@ -1,0 +1,256 @@
+// Predict first in the curve explorer: verdicts against the model, a round by keys alone
+// through every scenario and a change of one's own, the tally, and the explorer outside
+// the mode.
+
+#include "TestSupport.h"
+
+#include "explorer/Explorer.h"
+#include "explorer/Prediction.h"
+#include "figures/Fonts.h"
+#include "shell/ListBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QSlider>
+#include <QtTest>
+
+using namespace fc;
+using namespace fc::testing;
+
+namespace {
+
+constexpr const char *kNames[] = {"cvp", "co", "msfp"};
+constexpr const char *kChoices[] = {"Up", "Same", "Down"};  // in the order of Direction
+constexpr const char *kFactorNames[] = {"contractility", "bloodVolume", "venousCompliance",
+                                        "resistance"};
+
+// What the model says, judged apart from the code under test: by the sign of the change
+// and its size against 0.10.
+Direction modelDirection(double before, double after)
+{
+    return after - before >= 0.10 ? Direction::Up : before - after >= 0.10 ? Direction::Down
+                                                                           : Direction::Same;
+}
+
+// The keyboard's way to `target`: Tab until it has the focus.
+bool tabTo(QWidget *target)
+{
+    for (int i = 0; i < 40 && QApplication::focusWidget() != target; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
+QString readouts(Explorer *e)
+{
+    QStringList texts;
+    for (const char *name : {"operatingCvp", "operatingCo", "msfp"})
+        texts << e->findChild<QLabel *>(name)->text();
+    return texts.join(' ');
+}
+
+QString readoutsAt(const Factors &f)
+{
+    const Readings r = readingsAt(f);
+    return QStringLiteral("%1 mmHg %2 l/min %3 mmHg")
+        .arg(r.values[0], 0, 'f', 2).arg(r.values[1], 0, 'f', 2).arg(r.values[2], 0, 'f', 2);
+}
+
+}  // namespace
+
+class TestPredict : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+    void init()
+    {
+        m_program = startedProgram();
+        m_program->showExplorer();
+        m_explorer = m_program->explorer();
+        QVERIFY(QTest::qWaitForWindowActive(m_explorer));
+    }
+    void cleanup() { endProgram(m_program); }
+
+    void verdictsAgreeWithTheModel();
+    void keyboardRound_data();
+    void keyboardRound();
+    void nextChangeAndTally();
+    void outsideTheModeOnlyAGlide();
+
+private:
+    template <typename T>
+    T *find(const char *name) const { return m_explorer->findChild<T *>(QLatin1String(name)); }
+
+    // Predicts `choice` for CVP, CO and MSFP by keys and presses Show by Enter.
+    bool predictByKeys(const std::array<Direction, 3> &choice)
+    {
+        for (int q = 0; q < 3; ++q) {
+            if (!tabTo(find<QRadioButton>(QByteArray(kNames[q]) + kChoices[0])))
+                return false;
+            for (int i = 0; i < int(choice[q]); ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            if (!find<QRadioButton>(QByteArray(kNames[q]) + kChoices[int(choice[q])])->isChecked())
+                return false;
+        }
+        if (!tabTo(find<QPushButton>("reveal")))
+            return false;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return true;
+    }
+
+    // The verdicts on view agree with the model's change from `from` to `to`.
+    bool verdictsAgree(const Factors &from, const Factors &to, const std::array<Direction, 3> &choice)
+    {
+        const Readings a = readingsAt(from), b = readingsAt(to);
+        for (int q = 0; q < 3; ++q) {
+            const QString verdict = find<QLabel>(QByteArray(kNames[q]) + "Verdict")->text();
+            const bool right = modelDirection(a.values[q], b.values[q]) == choice[q];
+            const QString numbers = QStringLiteral("%1 to %2").arg(a.values[q], 0, 'f', 2).arg(b.values[q], 0, 'f', 2);
+            if (verdict.startsWith(right ? "Correct. " : "Incorrect. ") && verdict.contains(numbers))
+                continue;
+            qWarning() << "verdict" << verdict << "expected" << right << numbers;
+            return false;
+        }
+        return true;
+    }
+
+    std::unique_ptr<Program> m_program;
+    Explorer *m_explorer = nullptr;
+};
+
+// Random changes, small ones near the threshold among them, each predicted every way.
+void TestPredict::verdictsAgreeWithTheModel()
+{
+    QRandomGenerator random(2121);
+    const auto randomFactors = [&random] {
+        return Factors{25 + random.bounded(176.0), 60 + random.bounded(81.0),
+                       50 + random.bounded(151.0), 50 + random.bounded(151.0)};
+    };
+    for (int n = 0; n < 3000; ++n) {
+        const Factors from = randomFactors();
+        const Factors to = n % 2 ? randomFactors() : between(from, randomFactors(), random.bounded(0.05));
+        const Readings a = readingsAt(from), b = readingsAt(to);
+        for (Quantity q : kQuantities) {
+            for (Direction d : {Direction::Up, Direction::Same, Direction::Down}) {
+                const Verdict v = judge(q, d, a[q], b[q]);
+                QCOMPARE(v.correct, d == modelDirection(a[q], b[q]));
+                QVERIFY(v.text.startsWith(v.correct ? "Correct. " : "Incorrect. "));
+            }
+        }
+    }
+    // On either side of the threshold itself.
+    QVERIFY(judge(Quantity::Co, Direction::Same, 5, 5.0999).correct);
+    QVERIFY(judge(Quantity::Co, Direction::Up, 5, 5.1001).correct);
+    QCOMPARE(judge(Quantity::Cvp, Direction::Up, 2.127, 2.83).text,
+             QStringLiteral("Correct. CVP rose from 2.13 to 2.83 mmHg."));
+}
+
+void TestPredict::keyboardRound_data()
+{
+    QTest::addColumn<int>("row");  // -1: a factor moved by the student
+    for (std::size_t i = 0; i < fc::scenarios().size(); ++i)
+        QTest::addRow("%s", fc::scenarios()[i].name) << int(i);
+    QTest::addRow("own change") << -1;
+}
+
+void TestPredict::keyboardRound()
+{
+    QFETCH(int, row);
+    auto *list = find<ListBox>("scenarios");
+    QTest::keyClick(find<QSlider>("contractility"), Qt::Key_PageUp);  // start away from control
+    QVERIFY(tabTo(find<QPushButton>("predict")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(find<QPushButton>("predict")->isChecked());
+    QVERIFY(!find<QPushButton>("reveal")->isEnabled());
+
+    Factors from = m_explorer->factors();
+    if (row >= 0) {
+        QVERIFY(tabTo(list));
+        for (int i = 0; i <= row; ++i)  // the first Down chooses the first row
+            QTest::keyClick(list, Qt::Key_Down);
+        from = startingState(fc::scenarios()[std::size_t(row)]);
+    } else {
+        QVERIFY(tabTo(find<QSlider>("resistance")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    }
+    const Factors to = m_explorer->factors();
+    // The start on view, the change held back and named.
+    QCOMPARE(readouts(m_explorer), readoutsAt(from));
+    QCOMPARE(find<QLabel>("whatWillChange")->text(), whatWillChange(from, to));
+    QVERIFY(!whatWillChange(from, to).isEmpty());
+
+    // Right on CVP, wrong on CO, MSFP by the model's rule: verdicts say which.
+    const Readings a = readingsAt(from), b = readingsAt(to);
+    const std::array<Direction, 3> choice{modelDirection(a[Quantity::Cvp], b[Quantity::Cvp]),
+                                          Direction((int(modelDirection(a[Quantity::Co], b[Quantity::Co])) + 1) % 3),
+                                          Direction::Same};
+    QVERIFY(predictByKeys(choice));
+    QVERIFY(verdictsAgree(from, to, choice));
+    QCOMPARE(find<QLabel>("predictSentence")->text(),
+             row >= 0 ? QLatin1String(fc::scenarios()[std::size_t(row)].caption) : QString());
+    QTRY_COMPARE(readouts(m_explorer), readoutsAt(to));
+    QCOMPARE(QApplication::focusWidget(), find<QPushButton>("nextChange"));
+}
+
+// Next change goes through every scenario once before any comes again; each clears the
+// last round, and the tally counts every prediction made.
+void TestPredict::nextChangeAndTally()
+{
+    QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
+    auto *list = find<ListBox>("scenarios");
+    auto *next = find<QPushButton>("nextChange");
+    const int count = list->count();
+    QSet<int> rows;
+    int right = 0;
+    QRandomGenerator random(21);
+    for (int n = 0; n < count + 1; ++n) {
+        next->setFocus();
+        QTest::keyClick(next, Qt::Key_Return);
+        for (const char *name : kNames)
+            QVERIFY(find<QLabel>(QByteArray(name) + "Verdict")->text().isEmpty());
+        QVERIFY(!find<QPushButton>("reveal")->isEnabled());
+        if (n < count)
+            rows.insert(list->selectedRow());
+        const Factors from = startingState(fc::scenarios()[std::size_t(list->selectedRow())]);
+        const std::array<Direction, 3> choice{Direction(random.bounded(3)), Direction(random.bounded(3)),
+                                              Direction(random.bounded(3))};
+        QVERIFY(predictByKeys(choice));
+        QVERIFY(verdictsAgree(from, m_explorer->factors(), choice));
+        for (int q = 0; q < 3; ++q)
+            right += modelDirection(readingsAt(from).values[q], readingsAt(m_explorer->factors()).values[q]) == choice[q];
+        QCOMPARE(find<QLabel>("tally")->text(), QStringLiteral("%1 of %2 correct").arg(right).arg(3 * (n + 1)));
+    }
+    QCOMPARE(rows.size(), count);
+}
+
+void TestPredict::outsideTheModeOnlyAGlide()
+{
+    auto *list = find<ListBox>("scenarios");
+    const Factors target = fc::scenarios()[3].factors;
+    QVERIFY(clickRow(list, 3));
+    QCOMPARE(m_explorer->factors(), target);
+    // Part of the way, then there; nothing of the mode on view.
+    QTRY_VERIFY(readouts(m_explorer) != readoutsAt(Factors{}) && m_explorer->isGliding());
+    QVERIFY(readouts(m_explorer) != readoutsAt(target));
+    QTRY_COMPARE(readouts(m_explorer), readoutsAt(target));
+    QVERIFY(!find<QRadioButton>("cvpUp")->isVisible() && !find<QPushButton>("nextChange")->isVisible());
+    QVERIFY(find<QLabel>("tally")->text().isEmpty());
+    // A factor moved shows at once; one moved during a glide ends the glide first.
+    QVERIFY(clickRow(list, 0));
+    QTest::keyClick(find<QSlider>("resistance"), Qt::Key_PageUp);
+    QVERIFY(!m_explorer->isGliding());
+    QCOMPARE(readouts(m_explorer), readoutsAt(m_explorer->factors()));
+
+    // Held back in the mode, then shown by a glide when the mode is left.
+    QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
+    QTest::keyClick(find<QSlider>(kFactorNames[1]), Qt::Key_PageDown);
+    QVERIFY(readouts(m_explorer) != readoutsAt(m_explorer->factors()));
+    QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
+    QTRY_COMPARE(readouts(m_explorer), readoutsAt(m_explorer->factors()));
+}
+
+QTEST_MAIN(TestPredict)
+#include "tst_predict.moc"
