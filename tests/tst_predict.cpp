@@ -23,8 +23,6 @@ namespace {
 
 constexpr const char *kNames[] = {"cvp", "co", "msfp"};
 constexpr const char *kChoices[] = {"Up", "Same", "Down"};  // in the order of Direction
-constexpr const char *kFactorNames[] = {"contractility", "bloodVolume", "venousCompliance",
-                                        "resistance"};
 
 // What the model says, judged apart from the code under test: by the sign of the change
 // and its size against 0.10.
@@ -44,17 +42,14 @@ bool tabTo(QWidget *target)
 
 QString readouts(Explorer *e)
 {
-    QStringList texts;
-    for (const char *name : {"operatingCvp", "operatingCo", "msfp"})
-        texts << e->findChild<QLabel *>(name)->text();
-    return texts.join(' ');
+    return e->findChild<QLabel *>("operatingCvp")->text() + e->findChild<QLabel *>("operatingCo")->text()
+           + e->findChild<QLabel *>("msfp")->text();
 }
 
 QString readoutsAt(const Factors &f)
 {
     const Readings r = readingsAt(f);
-    return QStringLiteral("%1 mmHg %2 l/min %3 mmHg")
-        .arg(r.values[0], 0, 'f', 2).arg(r.values[1], 0, 'f', 2).arg(r.values[2], 0, 'f', 2);
+    return QStringLiteral("%1 mmHg%2 l/min%3 mmHg").arg(r.values[0], 0, 'f', 2).arg(r.values[1], 0, 'f', 2).arg(r.values[2], 0, 'f', 2);
 }
 
 }  // namespace
@@ -101,18 +96,18 @@ private:
         return true;
     }
 
-    // The verdicts on view agree with the model's change from `from` to `to`.
-    bool verdictsAgree(const Factors &from, const Factors &to, const std::array<Direction, 3> &choice)
+    // The verdicts on view agree with the model's change from `from` to `to`; counts the
+    // right predictions into `right`.
+    bool verdictsAgree(const Factors &from, const Factors &to, const std::array<Direction, 3> &choice, int &right)
     {
         const Readings a = readingsAt(from), b = readingsAt(to);
         for (int q = 0; q < 3; ++q) {
             const QString verdict = find<QLabel>(QByteArray(kNames[q]) + "Verdict")->text();
-            const bool right = modelDirection(a.values[q], b.values[q]) == choice[q];
+            const bool correct = modelDirection(a.values[q], b.values[q]) == choice[q];
+            right += correct;
             const QString numbers = QStringLiteral("%1 to %2").arg(a.values[q], 0, 'f', 2).arg(b.values[q], 0, 'f', 2);
-            if (verdict.startsWith(right ? "Correct. " : "Incorrect. ") && verdict.contains(numbers))
-                continue;
-            qWarning() << "verdict" << verdict << "expected" << right << numbers;
-            return false;
+            if (!verdict.startsWith(correct ? "Correct. " : "Incorrect. ") || !verdict.contains(numbers))
+                return false;
         }
         return true;
     }
@@ -145,7 +140,7 @@ void TestPredict::verdictsAgreeWithTheModel()
     QVERIFY(judge(Quantity::Co, Direction::Same, 5, 5.0999).correct);
     QVERIFY(judge(Quantity::Co, Direction::Up, 5, 5.1001).correct);
     QCOMPARE(judge(Quantity::Cvp, Direction::Up, 2.127, 2.83).text,
-             QStringLiteral("Correct. CVP rose from 2.13 to 2.83 mmHg."));
+             QStringLiteral("Correct. CVP rose from 2.13 to 2.83\u00a0mmHg."));
 }
 
 void TestPredict::keyboardRound_data()
@@ -179,16 +174,18 @@ void TestPredict::keyboardRound()
     const Factors to = m_explorer->factors();
     // The start on view, the change held back and named.
     QCOMPARE(readouts(m_explorer), readoutsAt(from));
-    QCOMPARE(find<QLabel>("whatWillChange")->text(), whatWillChange(from, to));
+    QVERIFY(find<QLabel>("whatWillChange")->text().endsWith(whatWillChange(from, to)));
     QVERIFY(!whatWillChange(from, to).isEmpty());
 
     // Right on CVP, wrong on CO, MSFP by the model's rule: verdicts say which.
     const Readings a = readingsAt(from), b = readingsAt(to);
-    const std::array<Direction, 3> choice{modelDirection(a[Quantity::Cvp], b[Quantity::Cvp]),
-                                          Direction((int(modelDirection(a[Quantity::Co], b[Quantity::Co])) + 1) % 3),
+    const std::array<Direction, 3> choice{modelDirection(a.values[0], b.values[0]),
+                                          Direction((int(modelDirection(a.values[1], b.values[1])) + 1) % 3),
                                           Direction::Same};
+    int right = 0;
     QVERIFY(predictByKeys(choice));
-    QVERIFY(verdictsAgree(from, to, choice));
+    QVERIFY(verdictsAgree(from, to, choice, right));
+    QCOMPARE(find<QLabel>("tally")->text(), QStringLiteral("%1 of 3 correct").arg(right));
     QCOMPARE(find<QLabel>("predictSentence")->text(),
              row >= 0 ? QLatin1String(fc::scenarios()[std::size_t(row)].caption) : QString());
     QTRY_COMPARE(readouts(m_explorer), readoutsAt(to));
@@ -202,28 +199,22 @@ void TestPredict::nextChangeAndTally()
     QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
     auto *list = find<ListBox>("scenarios");
     auto *next = find<QPushButton>("nextChange");
-    const int count = list->count();
     QSet<int> rows;
     int right = 0;
     QRandomGenerator random(21);
-    for (int n = 0; n < count + 1; ++n) {
+    for (int n = 0; n <= list->count(); ++n) {
         next->setFocus();
         QTest::keyClick(next, Qt::Key_Return);
-        for (const char *name : kNames)
-            QVERIFY(find<QLabel>(QByteArray(name) + "Verdict")->text().isEmpty());
-        QVERIFY(!find<QPushButton>("reveal")->isEnabled());
-        if (n < count)
-            rows.insert(list->selectedRow());
-        const Factors from = startingState(fc::scenarios()[std::size_t(list->selectedRow())]);
+        QVERIFY(find<QLabel>("cvpVerdict")->text().isEmpty() && !find<QPushButton>("reveal")->isEnabled());
+        rows.insert(n < list->count() ? list->selectedRow() : -1);
         const std::array<Direction, 3> choice{Direction(random.bounded(3)), Direction(random.bounded(3)),
                                               Direction(random.bounded(3))};
         QVERIFY(predictByKeys(choice));
-        QVERIFY(verdictsAgree(from, m_explorer->factors(), choice));
-        for (int q = 0; q < 3; ++q)
-            right += modelDirection(readingsAt(from).values[q], readingsAt(m_explorer->factors()).values[q]) == choice[q];
+        QVERIFY(verdictsAgree(startingState(fc::scenarios()[std::size_t(list->selectedRow())]),
+                              m_explorer->factors(), choice, right));
         QCOMPARE(find<QLabel>("tally")->text(), QStringLiteral("%1 of %2 correct").arg(right).arg(3 * (n + 1)));
     }
-    QCOMPARE(rows.size(), count);
+    QCOMPARE(rows.size(), list->count() + 1);
 }
 
 void TestPredict::outsideTheModeOnlyAGlide()
@@ -246,7 +237,7 @@ void TestPredict::outsideTheModeOnlyAGlide()
 
     // Held back in the mode, then shown by a glide when the mode is left.
     QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
-    QTest::keyClick(find<QSlider>(kFactorNames[1]), Qt::Key_PageDown);
+    QTest::keyClick(find<QSlider>("bloodVolume"), Qt::Key_PageDown);
     QVERIFY(readouts(m_explorer) != readoutsAt(m_explorer->factors()));
     QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
     QTRY_COMPARE(readouts(m_explorer), readoutsAt(m_explorer->factors()));

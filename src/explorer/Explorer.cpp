@@ -354,6 +354,8 @@ void Explorer::holdBack(const Scenario *scenario)
     const QString change = whatWillChange(m_shown, m_factors);
     if (change.isEmpty())
         m_predict->clearRound();
+    else if (scenario)
+        m_predict->ask(tr("%1: %2").arg(QLatin1String(scenario->name), change));
     else
         m_predict->ask(change);
 }

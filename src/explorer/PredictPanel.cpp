@@ -39,9 +39,8 @@ constexpr Choice kChoices[] = {
     {Direction::Down, "Down", QT_TRANSLATE_NOOP("fc::PredictPanel", "Falls")},
 };
 
-// Verdicts take up to three lines; room for them from the start keeps the panel still
-// when they appear.
-constexpr int kVerdictLines = 3;
+// Room for a verdict from the start keeps the panel still when one appears.
+constexpr int kVerdictLines = 2;
 
 QPushButton *button(const QString &text, const char *name)
 {
@@ -130,7 +129,7 @@ QWidget *PredictPanel::buildQuestion(Quantity quantity)
     question.verdict->setWordWrap(true);
     question.verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     question.verdict->setMinimumHeight(question.verdict->fontMetrics().lineSpacing() * kVerdictLines);
-    layout->addWidget(question.verdict, 1);
+    layout->addWidget(question.verdict);
     connect(question.choices, &QButtonGroup::idToggled, this, [this] { updateReveal(); });
     return box;
 }

@@ -46,16 +46,17 @@ constexpr FactorMove kFactorMoves[] = {
 };
 
 // What happened to one value, by quantity and direction: rose, about the same, fell.
+// A number keeps its unit on its line.
 constexpr const char *kChanges[3][3] = {
-    {QT_TRANSLATE_NOOP("Prediction", "CVP rose from %1 to %2 mmHg."),
-     QT_TRANSLATE_NOOP("Prediction", "CVP stayed about the same, from %1 to %2 mmHg."),
-     QT_TRANSLATE_NOOP("Prediction", "CVP fell from %1 to %2 mmHg.")},
-    {QT_TRANSLATE_NOOP("Prediction", "CO rose from %1 to %2 l/min."),
-     QT_TRANSLATE_NOOP("Prediction", "CO stayed about the same, from %1 to %2 l/min."),
-     QT_TRANSLATE_NOOP("Prediction", "CO fell from %1 to %2 l/min.")},
-    {QT_TRANSLATE_NOOP("Prediction", "MSFP rose from %1 to %2 mmHg."),
-     QT_TRANSLATE_NOOP("Prediction", "MSFP stayed about the same, from %1 to %2 mmHg."),
-     QT_TRANSLATE_NOOP("Prediction", "MSFP fell from %1 to %2 mmHg.")},
+    {QT_TRANSLATE_NOOP("Prediction", "CVP rose from %1 to %2\u00a0mmHg."),
+     QT_TRANSLATE_NOOP("Prediction", "CVP stayed about the same, from %1 to %2\u00a0mmHg."),
+     QT_TRANSLATE_NOOP("Prediction", "CVP fell from %1 to %2\u00a0mmHg.")},
+    {QT_TRANSLATE_NOOP("Prediction", "CO rose from %1 to %2\u00a0l/min."),
+     QT_TRANSLATE_NOOP("Prediction", "CO stayed about the same, from %1 to %2\u00a0l/min."),
+     QT_TRANSLATE_NOOP("Prediction", "CO fell from %1 to %2\u00a0l/min.")},
+    {QT_TRANSLATE_NOOP("Prediction", "MSFP rose from %1 to %2\u00a0mmHg."),
+     QT_TRANSLATE_NOOP("Prediction", "MSFP stayed about the same, from %1 to %2\u00a0mmHg."),
+     QT_TRANSLATE_NOOP("Prediction", "MSFP fell from %1 to %2\u00a0mmHg.")},
 };
 
 QString translated(const char *text)
