@@ -1,6 +1,5 @@
 // Predict first in the curve explorer: verdicts against the model, a round by keys alone
-// through every scenario and a change of one's own, the tally, and the explorer outside
-// the mode.
+// through every scenario and an own change, the tally, and the explorer outside the mode.
 
 #include "TestSupport.h"
 
@@ -23,13 +22,12 @@ namespace {
 
 constexpr const char *kNames[] = {"cvp", "co", "msfp"};
 constexpr const char *kChoices[] = {"Up", "Same", "Down"};  // in the order of Direction
+using Choice = std::array<Direction, 3>;
 
-// What the model says, judged apart from the code under test: by the sign of the change
-// and its size against 0.10.
+// The model's answer, judged apart from the code under test: the change's sign and size.
 Direction modelDirection(double before, double after)
 {
-    return after - before >= 0.10 ? Direction::Up : before - after >= 0.10 ? Direction::Down
-                                                                           : Direction::Same;
+    return after - before >= 0.10 ? Direction::Up : before - after >= 0.10 ? Direction::Down : Direction::Same;
 }
 
 // The keyboard's way to `target`: Tab until it has the focus.
@@ -76,10 +74,10 @@ private slots:
 
 private:
     template <typename T>
-    T *find(const char *name) const { return m_explorer->findChild<T *>(QLatin1String(name)); }
+    T *find(const QByteArray &name) const { return m_explorer->findChild<T *>(QLatin1String(name)); }
 
-    // Predicts `choice` for CVP, CO and MSFP by keys and presses Show by Enter.
-    bool predictByKeys(const std::array<Direction, 3> &choice)
+    // Predicts `choice` for CVP, CO and MSFP by Tab, arrows and Space, and shows by Enter.
+    bool predictByKeys(const Choice &choice)
     {
         for (int q = 0; q < 3; ++q) {
             if (!tabTo(find<QRadioButton>(QByteArray(kNames[q]) + kChoices[0])))
@@ -96,9 +94,9 @@ private:
         return true;
     }
 
-    // The verdicts on view agree with the model's change from `from` to `to`; counts the
-    // right predictions into `right`.
-    bool verdictsAgree(const Factors &from, const Factors &to, const std::array<Direction, 3> &choice, int &right)
+    // The verdicts on view agree with the model's change from `from` to `to`; the right
+    // predictions are added to `right`.
+    bool verdictsAgree(const Factors &from, const Factors &to, const Choice &choice, int &right)
     {
         const Readings a = readingsAt(from), b = readingsAt(to);
         for (int q = 0; q < 3; ++q) {
@@ -121,8 +119,8 @@ void TestPredict::verdictsAgreeWithTheModel()
 {
     QRandomGenerator random(2121);
     const auto randomFactors = [&random] {
-        return Factors{25 + random.bounded(176.0), 60 + random.bounded(81.0),
-                       50 + random.bounded(151.0), 50 + random.bounded(151.0)};
+        return Factors{25 + random.bounded(176.0), 60 + random.bounded(81.0), 50 + random.bounded(151.0),
+                       50 + random.bounded(151.0)};
     };
     for (int n = 0; n < 3000; ++n) {
         const Factors from = randomFactors();
@@ -136,7 +134,6 @@ void TestPredict::verdictsAgreeWithTheModel()
             }
         }
     }
-    // On either side of the threshold itself.
     QVERIFY(judge(Quantity::Co, Direction::Same, 5, 5.0999).correct);
     QVERIFY(judge(Quantity::Co, Direction::Up, 5, 5.1001).correct);
     QCOMPARE(judge(Quantity::Cvp, Direction::Up, 2.127, 2.83).text,
@@ -155,11 +152,10 @@ void TestPredict::keyboardRound()
 {
     QFETCH(int, row);
     auto *list = find<ListBox>("scenarios");
-    QTest::keyClick(find<QSlider>("contractility"), Qt::Key_PageUp);  // start away from control
+    QTest::keyClick(find<QSlider>("contractility"), Qt::Key_PageUp);  // away from control
     QVERIFY(tabTo(find<QPushButton>("predict")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(find<QPushButton>("predict")->isChecked());
-    QVERIFY(!find<QPushButton>("reveal")->isEnabled());
+    QVERIFY(find<QPushButton>("predict")->isChecked() && !find<QPushButton>("reveal")->isEnabled());
 
     Factors from = m_explorer->factors();
     if (row >= 0) {
@@ -171,17 +167,16 @@ void TestPredict::keyboardRound()
         QVERIFY(tabTo(find<QSlider>("resistance")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
     }
+    // The start on view; the change held back, and named.
     const Factors to = m_explorer->factors();
-    // The start on view, the change held back and named.
     QCOMPARE(readouts(m_explorer), readoutsAt(from));
-    QVERIFY(find<QLabel>("whatWillChange")->text().endsWith(whatWillChange(from, to)));
     QVERIFY(!whatWillChange(from, to).isEmpty());
+    QVERIFY(find<QLabel>("whatWillChange")->text().endsWith(whatWillChange(from, to)));
 
-    // Right on CVP, wrong on CO, MSFP by the model's rule: verdicts say which.
+    // Right on CVP, wrong on CO, MSFP the same whatever happens.
     const Readings a = readingsAt(from), b = readingsAt(to);
-    const std::array<Direction, 3> choice{modelDirection(a.values[0], b.values[0]),
-                                          Direction((int(modelDirection(a.values[1], b.values[1])) + 1) % 3),
-                                          Direction::Same};
+    const Choice choice{modelDirection(a.values[0], b.values[0]),
+                        Direction((int(modelDirection(a.values[1], b.values[1])) + 1) % 3), Direction::Same};
     int right = 0;
     QVERIFY(predictByKeys(choice));
     QVERIFY(verdictsAgree(from, to, choice, right));
@@ -192,8 +187,8 @@ void TestPredict::keyboardRound()
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("nextChange"));
 }
 
-// Next change goes through every scenario once before any comes again; each clears the
-// last round, and the tally counts every prediction made.
+// Next change goes through every scenario before any comes again; each clears the last
+// round, and the tally counts every prediction.
 void TestPredict::nextChangeAndTally()
 {
     QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
@@ -207,8 +202,7 @@ void TestPredict::nextChangeAndTally()
         QTest::keyClick(next, Qt::Key_Return);
         QVERIFY(find<QLabel>("cvpVerdict")->text().isEmpty() && !find<QPushButton>("reveal")->isEnabled());
         rows.insert(n < list->count() ? list->selectedRow() : -1);
-        const std::array<Direction, 3> choice{Direction(random.bounded(3)), Direction(random.bounded(3)),
-                                              Direction(random.bounded(3))};
+        const Choice choice{Direction(random.bounded(3)), Direction(random.bounded(3)), Direction(random.bounded(3))};
         QVERIFY(predictByKeys(choice));
         QVERIFY(verdictsAgree(startingState(fc::scenarios()[std::size_t(list->selectedRow())]),
                               m_explorer->factors(), choice, right));
@@ -229,12 +223,11 @@ void TestPredict::outsideTheModeOnlyAGlide()
     QTRY_COMPARE(readouts(m_explorer), readoutsAt(target));
     QVERIFY(!find<QRadioButton>("cvpUp")->isVisible() && !find<QPushButton>("nextChange")->isVisible());
     QVERIFY(find<QLabel>("tally")->text().isEmpty());
-    // A factor moved shows at once; one moved during a glide ends the glide first.
+    // A factor moved during a glide ends it, and shows at once.
     QVERIFY(clickRow(list, 0));
     QTest::keyClick(find<QSlider>("resistance"), Qt::Key_PageUp);
     QVERIFY(!m_explorer->isGliding());
     QCOMPARE(readouts(m_explorer), readoutsAt(m_explorer->factors()));
-
     // Held back in the mode, then shown by a glide when the mode is left.
     QTest::mouseClick(find<QPushButton>("predict"), Qt::LeftButton);
     QTest::keyClick(find<QSlider>("bloodVolume"), Qt::Key_PageDown);
