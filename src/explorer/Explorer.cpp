@@ -386,7 +386,8 @@ void Explorer::predictModeChanged(bool on)
     if (const int row = m_scenarios->selectedRow(); row >= 0)
         m_caption->setText(QLatin1String(scenarios()[std::size_t(row)].caption));
     m_glide.finish();
-    m_glide.start(m_shown, m_factors);
+    if (m_shown != m_factors)
+        m_glide.start(m_shown, m_factors);
 }
 
 void Explorer::announce()
