@@ -9,6 +9,7 @@
 #include "shell/TopLevel.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -355,7 +356,7 @@ void Explorer::holdBack(const Scenario *scenario)
     if (change.isEmpty())
         m_predict->clearRound();
     else if (scenario)
-        m_predict->ask(tr("%1: %2").arg(QLatin1String(scenario->name), change));
+        m_predict->ask(tr("%1: %2").arg(QCoreApplication::translate("fc::Scenario", scenario->name), change));
     else
         m_predict->ask(change);
 }
@@ -363,7 +364,7 @@ void Explorer::holdBack(const Scenario *scenario)
 void Explorer::reveal()
 {
     m_predict->tell(readingsAt(m_shown), readingsAt(m_factors),
-                    m_held ? QLatin1String(m_held->caption) : QString());
+                    m_held ? QCoreApplication::translate("fc::Scenario", m_held->caption) : QString());
     m_held = nullptr;
     m_glide.start(m_shown, m_factors);
 }
@@ -384,7 +385,7 @@ void Explorer::predictModeChanged(bool on)
     // A change held back is shown, as any change is outside the mode.
     m_held = nullptr;
     if (const int row = m_scenarios->selectedRow(); row >= 0)
-        m_caption->setText(QLatin1String(scenarios()[std::size_t(row)].caption));
+        m_caption->setText(QCoreApplication::translate("fc::Scenario", scenarios()[std::size_t(row)].caption));
     m_glide.finish();
     if (m_shown != m_factors)
         m_glide.start(m_shown, m_factors);
