@@ -3,6 +3,7 @@
 #include "explorer/CurveModel.h"
 #include "explorer/Glide.h"
 #include "explorer/Prediction.h"
+#include "explorer/ScenarioRotation.h"
 
 #include <QTimer>
 #include <QWidget>

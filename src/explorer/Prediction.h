@@ -10,9 +10,6 @@
 #include <QString>
 
 #include <array>
-#include <vector>
-
-class QRandomGenerator;
 
 namespace fc {
 
@@ -65,18 +62,6 @@ struct Tally {
         ++total;
     }
     QString text() const;  // "5 of 6 correct"
-};
-
-// The scenarios not yet done, drawn at random; once all are done, all are offered again.
-class ScenarioRotation {
-public:
-    explicit ScenarioRotation(std::size_t count) : m_done(count, false) {}
-
-    void markDone(std::size_t row);
-    std::size_t next(QRandomGenerator &random);
-
-private:
-    std::vector<bool> m_done;
 };
 
 }  // namespace fc
