@@ -16,9 +16,7 @@ constexpr double kTopCo = 12.25;
 constexpr double kCurveWidth = 8;
 
 // The control curves: thin dashes, so the current curves drawn over them stay clear.
-constexpr double kDashLength = 14;
-constexpr double kDashGap = 9;
-constexpr double kDashThickness = 3;
+constexpr DashPattern kControlDashes{14, 9, 3};
 
 constexpr double kMsfpMarker = 16;
 const TextStyle kMsfpLabel{Face::Arial, 21, true, false, colour::blue};
@@ -77,14 +75,7 @@ std::vector<QPointF> toCanvas(const Axes &axes, const std::vector<QPointF> &axis
     return points;
 }
 
-void addDashes(FigureBuilder &b, const std::vector<QPointF> &canvasPath)
-{
-    for (PolygonElement &dash :
-         dashesAlong(canvasPath, kDashLength, kDashGap, kDashThickness, colour::black))
-        b.add(std::move(dash));
-}
-
-QString twoPlaces(double value)
+QString descriptionNumber(double value)
 {
     return QString::number(value, 'f', 2);
 }
@@ -105,8 +96,8 @@ const Figure &explorerBackground()
         const CurveData &cfc = cfcControlCurve();
         std::vector<QPointF> cfcPath = sampleCurve(b.axes(), cfc, 0, double(cfc.segments.size()));
         cfcPath.push_back(b.at(kRightCvp, cfc.segments.back().end.y()));
-        addDashes(b, cfcPath);
-        addDashes(b, toCanvas(b.axes(), vfcControlLine()));
+        addDashes(b, cfcPath, kControlDashes);
+        addDashes(b, toCanvas(b.axes(), vfcControlLine()), kControlDashes);
         return std::move(b).build();
     }();
     return figure;
@@ -160,7 +151,8 @@ Figure explorerCurves(const Factors &factors)
                               "mean systemic filling pressure, where the vascular function "
                               "curve meets the CVP axis, is %4 mmHg. The control curves are "
                               "drawn thin and dashed in black.")
-                   .arg(where, twoPlaces(op.cvp), twoPlaces(op.co), twoPlaces(msfp)));
+                   .arg(where, descriptionNumber(op.cvp), descriptionNumber(op.co),
+                        descriptionNumber(msfp)));
     return std::move(b).build();
 }
 

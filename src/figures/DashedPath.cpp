@@ -84,4 +84,11 @@ double curveParameterAtCvp(const CurveData &curve, double cvp)
     return (lo + hi) / 2;
 }
 
+void addDashes(FigureBuilder &b, const std::vector<QPointF> &path, const DashPattern &pattern)
+{
+    for (PolygonElement &dash :
+         dashesAlong(path, pattern.length, pattern.gap, pattern.thickness, colour::black))
+        b.add(std::move(dash));
+}
+
 }  // namespace fc

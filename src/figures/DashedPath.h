@@ -15,6 +15,16 @@ namespace fc {
 std::vector<PolygonElement> dashesAlong(const std::vector<QPointF> &path, double length,
                                         double gap, double thickness, const QColor &colour);
 
+// A figure's black dashes: their length, gap and thickness in canvas units.
+struct DashPattern {
+    double length;
+    double gap;
+    double thickness;
+};
+
+// Adds black dashes of `pattern` along `path` (canvas units) to the figure.
+void addDashes(FigureBuilder &b, const std::vector<QPointF> &path, const DashPattern &pattern);
+
 // Canvas points along `curve` (axis units) from chain parameter t0 to t1.
 std::vector<QPointF> sampleCurve(const Axes &axes, const CurveData &curve, double t0,
                                  double t1, int stepsPerSegment = 48);

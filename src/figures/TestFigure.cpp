@@ -36,16 +36,7 @@ const TestFigurePoint *findTestFigurePoint(std::string_view label)
 
 namespace {
 
-constexpr double kDashLength = 32;
-constexpr double kDashGap = 8;
-constexpr double kDashThickness = 4.5;
-
-void addDashes(FigureBuilder &b, const std::vector<QPointF> &canvasPath)
-{
-    for (PolygonElement &dash :
-         dashesAlong(canvasPath, kDashLength, kDashGap, kDashThickness, colour::black))
-        b.add(std::move(dash));
-}
+constexpr DashPattern kTestFigureDashes{32, 8, 4.5};
 
 }  // namespace
 
@@ -64,10 +55,11 @@ Figure makeTest1()
     std::vector<QPointF> vfcPath;
     for (const QPointF &p : curves.controlVfc)
         vfcPath.push_back(b.axes().toCanvas(p));
-    addDashes(b, vfcPath);
+    addDashes(b, vfcPath, kTestFigureDashes);
     addDashes(b, sampleCurve(b.axes(), curves.controlCfc,
                              curveParameterAtCvp(curves.controlCfc, kDashedCfcFrom),
-                             curveParameterAtCvp(curves.controlCfc, kDashedCfcTo)));
+                             curveParameterAtCvp(curves.controlCfc, kDashedCfcTo)),
+              kTestFigureDashes);
 
     b.circle({6.87, 0}, 10, colour::black).circle({2.15, 5.00}, 10, colour::black);
     b.patch(Patch::P1)

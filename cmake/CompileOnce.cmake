@@ -1,0 +1,13 @@
+# Each header parsed once per build, not once per source file: the library compiles as
+# a few unity sources, and every target includes the Qt headers precompiled.
+
+# Two unity sources per core keep both cores of a small machine busy to the end.
+set(FC_UNITY_BATCH_SIZE 8 CACHE STRING "Source files per unity source of the library")
+
+# ccache serves builds with precompiled headers only when told that their defines and
+# time stamps are safe to ignore.
+if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
+    CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+    ${CMAKE_CXX_COMPILER_LAUNCHER})
+endif()
