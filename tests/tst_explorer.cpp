@@ -1,8 +1,12 @@
 // The curve explorer: its model against the module's own curves and the physiology,
 // its figure, and the window as a student works it with keys, mouse and screen reader.
 
+#include "ExplorerReadouts.h"
 #include "TestSupport.h"
 
+#include "concepts/CardiacFunctionCurves.h"
+#include "concepts/Interactions.h"
+#include "concepts/VascularFunctionCurves.h"
 #include "explorer/CurveFigure.h"
 #include "explorer/CurveModel.h"
 #include "explorer/CurvesView.h"
@@ -15,7 +19,11 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
+#include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSlider>
@@ -75,11 +83,6 @@ bool onRisingPart(const Factors &f, double cvp)
     return cardiacOutput(f, cvp + 0.05) - cardiacOutput(f, cvp - 0.05) > 0.01;
 }
 
-QString twoPlaces(double v)
-{
-    return QString::number(v, 'f', 2);
-}
-
 }  // namespace
 
 class TestExplorer : public QObject {
@@ -111,6 +114,15 @@ private slots:
     void scenarios();
     void accessibleValuesAndAnnouncement();
 
+    void scenarioPhysiology_data();
+    void scenarioPhysiology();
+    void rangesShownAndKept();
+    void topicOpensItsScenario_data();
+    void topicOpensItsScenario();
+    void everyTextWhole_data();
+    void everyTextWhole();
+    void figureGoesOut();
+
 private:
     Explorer *openExplorer(PageId from = PageId::Introduction)
     {
@@ -122,19 +134,13 @@ private:
         Explorer *explorer = m_program->explorer();
         return explorer && QTest::qWaitForWindowActive(explorer) ? explorer : nullptr;
     }
-    // The explorer's readouts agree with the model at its settings.
+    // The explorer's readouts and summary agree with the markers of its figure.
     static bool readoutsAgree(Explorer *e)
     {
-        const OperatingPoint p = operatingPoint(e->factors());
-        const QString cvp = e->findChild<QLabel *>("operatingCvp")->text();
-        const QString co = e->findChild<QLabel *>("operatingCo")->text();
-        const QString msfp = e->findChild<QLabel *>("msfp")->text();
-        if (cvp != twoPlaces(p.cvp) + " mmHg" || co != twoPlaces(p.co) + " l/min"
-            || msfp != twoPlaces(meanSystemicFillingPressure(e->factors())) + " mmHg") {
-            qWarning() << "readouts" << cvp << co << msfp;
-            return false;
-        }
-        return true;
+        const QString wrong = readoutsMismatch(*e);
+        if (!wrong.isEmpty())
+            qWarning() << wrong;
+        return wrong.isEmpty();
     }
 
     std::unique_ptr<Program> m_program;
@@ -473,7 +479,8 @@ void TestExplorer::scenarios()
     QVERIFY(list && caption);
     QVERIFY(clickRow(list, row));
     QCOMPARE(explorer->factors(), s.factors);
-    QCOMPARE(caption->text(), QLatin1String(s.caption));
+    // The row's own sentence, not its neighbour's, and the numbers of what is drawn.
+    QCOMPARE(caption->text(), QCoreApplication::translate("fc::Scenario", s.caption));
     QTRY_VERIFY(!explorer->isGliding());
     QVERIFY(readoutsAgree(explorer));
     // One sentence.
@@ -508,31 +515,228 @@ void TestExplorer::accessibleValuesAndAnnouncement()
     QCOMPARE(spin->text(QAccessible::Name), QStringLiteral("Venous compliance"));
     QCOMPARE(spin->text(QAccessible::Value), QStringLiteral("80 %"));
 
-    // The readouts are announced once the factors rest, not on every step: the status
-    // label announces each text it is given, and the figure's description follows.
+    // The summary follows every step on view, but a screen reader hears it, and the
+    // figure's description, once the factors rest.
     auto *announcement = explorer->findChild<QLabel *>("announcement");
     auto *view = explorer->findChild<CurvesView *>();
+    QAccessibleInterface *status = QAccessible::queryAccessibleInterface(announcement);
+    QCOMPARE(status->role(), QAccessible::StatusBar);
     QTest::qWait(Explorer::kSettleMs + 100);
-    const QString before = announcement->text();
-    const QString described = view->accessibleDescription();
+    const QString heard = status->text(QAccessible::Name), described = view->accessibleDescription();
     for (int i = 0; i < 8; ++i) {
+        const QString before = announcement->text();
         QTest::keyClick(slider, Qt::Key_Left);
+        QVERIFY(announcement->text() != before && readoutsAgree(explorer));
         QTest::qWait(Explorer::kSettleMs / 4);
     }
-    QCOMPARE(announcement->text(), before);
-    QCOMPARE(view->accessibleDescription(), described);
-    QTRY_VERIFY_WITH_TIMEOUT(announcement->text() != before, Explorer::kSettleMs * 3);
-    QCOMPARE(QAccessible::queryAccessibleInterface(announcement)->role(), QAccessible::StatusBar);
-    // Stiffer veins (72%) raise CO.
+    QCOMPARE(status->text(QAccessible::Name) + view->accessibleDescription(), heard + described);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(QAccessible::Name), announcement->text(), Explorer::kSettleMs * 3);
+    // Stiffer veins (72%) raise CO; the figure is described with the readout's CO.
+    QVERIFY(announcement->text().endsWith(QStringLiteral("above control.")));
+    QVERIFY(view->accessibleDescription().contains(explorer->findChild<QLabel *>("operatingCo")->text()));
+}
+
+void TestExplorer::scenarioPhysiology_data()
+{
+    // Which way CVP, CO and MSFP go from control, as the sentence says, and MSFP where
+    // the scenario's figure puts the VFC's foot (0: none the ranges reach).
+    QTest::addColumn<QList<int>>("signs");
+    QTest::addColumn<double>("foot");
+    QTest::addRow("Increased contractility") << QList{-1, 1, 0} << 0.0;
+    QTest::addRow("Decreased contractility") << QList{1, -1, 0} << 0.0;
+    QTest::addRow("Transfusion") << QList{1, 1, 1} << 8.72;
+    QTest::addRow("Blood loss") << QList{-1, -1, -1} << 0.0;
+    QTest::addRow("Blood loss after reflexes") << QList{-1, -1, -1} << 5.64;
+    QTest::addRow("Standing up") << QList{-1, -1, -1} << 0.0;
+    QTest::addRow("Standing up after reflexes") << QList{-1, -1, -1} << 5.54;
+    QTest::addRow("Venoconstriction") << QList{1, 1, 1} << 8.72;
+    QTest::addRow("Vasodilation") << QList{1, 1, 0} << 0.0;
+    QTest::addRow("Vasoconstriction") << QList{-1, -1, 0} << 0.0;
+    QTest::addRow("Moderate heart failure") << QList{1, -1, 0} << 0.0;
+    QTest::addRow("Moderate heart failure with fluid retention") << QList{1, -1, 1} << 8.92;
+    QTest::addRow("Severe heart failure") << QList{1, -1, 0} << 0.0;
+    QTest::addRow("Severe heart failure with fluid retention") << QList{1, -1, 1} << 8.92;
+}
+
+void TestExplorer::scenarioPhysiology()
+{
+    QFETCH(QList<int>, signs);
+    QFETCH(double, foot);
+    const auto sign = [](double d) { return std::abs(d) < 0.005 ? 0 : d > 0 ? 1 : -1; };
+    const auto all = fc::scenarios();
+    const auto s = std::find_if(all.begin(), all.end(), [](const Scenario &s) {
+        return QTest::currentDataTag() == QByteArray(s.name);
+    });
+    QVERIFY(s != all.end());
+    const Factors c{};
+    const OperatingPoint p = operatingPoint(s->factors), pc = operatingPoint(c);
+    const double m = meanSystemicFillingPressure(s->factors);
+    QCOMPARE(QList({sign(p.cvp - pc.cvp), sign(p.co - pc.co), sign(m - meanSystemicFillingPressure(c))}), signs);
+    QVERIFY2(foot == 0 || std::abs(m - foot) < 0.2, qPrintable(QString::number(m)));
+    // Every scenario has a row here: the last row is the last scenario.
+    QCOMPARE(QByteArray(QTest::currentDataTag()) == "Severe heart failure with fluid retention", s == all.end() - 1);
+}
+
+// Each factor's range is shown and a number typed beyond it taken as its nearest end;
+// then "Control" puts back every factor so moved.
+void TestExplorer::rangesShownAndKept()
+{
+    Explorer *explorer = openExplorer();
+    QVERIFY(explorer);
+    const QString atControl = explorer->findChild<QLabel *>("announcement")->text();
+    for (int i = 0; i < 4; ++i) {
+        auto *spinBox = explorer->findChild<QSpinBox *>(kFactorNames[i]);
+        auto *slider = explorer->findChild<QSlider *>(kFactorNames[i]);
+        const QString range = QStringLiteral("%1% to %2% of control").arg(kMinimum[i]).arg(kMaximum[i]);
+        QVERIFY2(spinBox->toolTip().contains(range), qPrintable(spinBox->toolTip()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(slider)->text(QAccessible::Description), range);
+        for (const auto &[typed, taken] : {std::pair{"10", kMinimum[i]}, std::pair{"999", kMaximum[i]},
+                                            std::pair{"99", 99}}) {
+            spinBox->setFocus();
+            spinBox->selectAll();
+            QTest::keyClicks(spinBox, typed);
+            QTest::keyClick(spinBox, Qt::Key_Return);
+            QCOMPARE(slider->value(), taken);
+            QCOMPARE(explorer->factors().*kMembers[i], double(taken));
+        }
+    }
+    QVERIFY(readoutsAgree(explorer));
+    QTest::mouseClick(explorer->findChild<QPushButton *>("control"), Qt::LeftButton);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(explorer->findChild<QSpinBox *>(kFactorNames[i])->value(), 100);
+    QCOMPARE(explorer->factors(), Factors{});
+    QCOMPARE(explorer->findChild<QLabel *>("announcement")->text(), atControl);
+}
+
+void TestExplorer::topicOpensItsScenario_data()
+{
+    QTest::addColumn<PageId>("page");
+    QTest::addColumn<int>("topic");  // list row
+    QTest::addColumn<QString>("scenario");  // empty: control, or as it was
+    const PageId i = PageId::Interactions, c = PageId::CardiacFunctionCurves;
+    QTest::addRow("TPR") << i << 2 << "Vasoconstriction";
+    QTest::addRow("orthostatic") << i << 6 << "Standing up";
+    QTest::addRow("heading") << i << 0 << "";
+    QTest::addRow("cardiac contractility") << c << 4 << "Increased contractility";
+    QTest::addRow("cardiac, large CVP") << c << 6 << "";
+    QTest::addRow("vascular, region 1") << PageId::VascularFunctionCurves << 4 << "";
+}
+
+void TestExplorer::topicOpensItsScenario()
+{
+    QFETCH(PageId, page);
+    QFETCH(int, topic);
+    QFETCH(QString, scenario);
+    QWidget *window = showActive(*m_program, page);
+    QVERIFY(window && clickRow(window->findChild<ListBox *>("basicList1"), topic));
+    // First a fresh explorer; then one left at other settings, brought to the front.
+    const Factors left{30, 130, 180, 60};
+    for (int open = 0; open < 2; ++open) {
+        if (open == 1) {
+            m_program->explorer()->setFactors(left);
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+        }
+        QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
+        Explorer *explorer = m_program->explorer();
+        QVERIFY(explorer && QTest::qWaitForWindowActive(explorer));
+        auto *list = explorer->findChild<ListBox *>("scenarios");
+        if (scenario.isEmpty()) {
+            QCOMPARE(explorer->factors(), (open == 0 ? Factors{} : left));
+            QCOMPARE(list->selectedRow(), -1);
+        } else {
+            QCOMPARE(list->currentItem()->text(), scenario);
+            QCOMPARE(explorer->factors(), fc::scenarios()[std::size_t(list->selectedRow())].factors);
+            QVERIFY(!explorer->findChild<QLabel *>("scenarioCaption")->text().isEmpty());
+        }
+        QVERIFY(readoutsAgree(explorer));
+    }
+    // Every topic the mapping names is listed once on the pages.
+    for (const TopicScenario &t : topicScenarios()) {
+        int pages = 0;
+        for (const ConceptPageTable *table : {&cardiacPageTable(), &vascularPageTable(), &interactionsPageTable()})
+            pages += std::count_if(table->topics.begin(), table->topics.end(),
+                                   [&t](const TopicRow &r) { return qstrcmp(r.text, t.topic) == 0; });
+        QVERIFY2(pages == 1 && scenarioOfTopic(QLatin1String(t.topic)), t.topic);
+    }
+}
+
+void TestExplorer::everyTextWhole_data()
+{
+    QTest::addColumn<QSize>("size");  // empty: the opening size
+    QTest::addRow("opening") << QSize();
+    QTest::addRow("small") << QSize(900, 620);
+    QTest::addRow("wide and low") << QSize(1900, 700);
+    QTest::addRow("maximised") << QSize(1920, 1080);
+}
+
+// At each size and scenario every wrapped label has the height its text needs, no two
+// controls of the panel overlap, each number keeps its unit on its line, and at the
+// opening size every scenario row is on view.
+void TestExplorer::everyTextWhole()
+{
+    QFETCH(QSize, size);
+    Explorer *explorer = openExplorer(PageId::Interactions);
+    QVERIFY(explorer);
+    if (size.isValid())
+        explorer->resize(size);
+    auto *list = explorer->findChild<ListBox *>("scenarios");
+    for (int row = 0; row < list->count(); ++row) {
+        QVERIFY(clickRow(list, row));
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        std::vector<std::pair<QWidget *, QRect>> placed;
+        for (QWidget *w : explorer->findChildren<QWidget *>()) {
+            if (!w->isVisible() || !qobject_cast<QGroupBox *>(w->parentWidget()))
+                continue;
+            for (const auto &[other, at] : placed)
+                QVERIFY2(!at.intersects(QRect(w->mapTo(explorer, QPoint()), w->size())),
+                         qPrintable(w->objectName() + " over " + other->objectName()));
+            placed.emplace_back(w, QRect(w->mapTo(explorer, QPoint()), w->size()));
+            if (auto *label = qobject_cast<QLabel *>(w); label && label->wordWrap())
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+        }
+        QVERIFY(size.isValid() || list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1))));
+        const QString summary = explorer->findChild<QLabel *>("announcement")->text();
+        QVERIFY(!summary.contains(QRegularExpression(QStringLiteral("\\d (mmHg|l/min)"))));
+    }
+}
+
+void TestExplorer::figureGoesOut()
+{
+    Explorer *explorer = openExplorer();
+    QVERIFY(explorer && clickRow(explorer->findChild<ListBox *>("scenarios"), 4));  // blood loss after reflexes
+    QTRY_VERIFY(!explorer->isGliding());
+    auto *view = explorer->findChild<CurvesView *>();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 3);  // Copy, Save As…, Print…
+    menu->actions().first()->trigger();
+    menu->close();
+    // What is on view: the current and the dashed control curves, both markers.
+    const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+    const QImage copied = qvariant_cast<QImage>(mime->imageData());
+    QCOMPARE(copied.size(), explorerBackground().canvas.size().toSize() * 2);
+    const auto at = [](QPointF axis) {
+        return ((Axes{}.toCanvas(axis) - explorerBackground().canvas.topLeft()) * 2).toPoint();
+    };
     const OperatingPoint p = explorer->point();
-    QCOMPARE(announcement->text(),
-             QStringLiteral("Operating point CVP %1 mmHg, CO %2 l/min; MSFP %3 mmHg. CO %4 l/min "
-                            "above control.")
-                 .arg(twoPlaces(p.cvp), twoPlaces(p.co),
-                      twoPlaces(meanSystemicFillingPressure(explorer->factors())),
-                      twoPlaces(std::round(p.co * 100) / 100 - 5.02)));
-    QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description),
-             explorerCurves(explorer->factors()).description);
+    QCOMPARE(copied.pixelColor(at({p.cvp, p.co})), colour::black);
+    QCOMPARE(copied.pixelColor(at({meanSystemicFillingPressure(explorer->factors()), 0})), colour::blue);
+    QCOMPARE(copied.pixelColor(at(vfcControlLine()[1])), colour::black);  // on a dash
+    const QString title = "Contractility 150%, stressed volume 60%, venous compliance 75%, TPR 150%: "
+                          "CVP 0.27\u00a0mmHg, CO 3.66\u00a0l/min, MSFP 5.50\u00a0mmHg";
+    QVERIFY(QString::fromUtf8(mime->data("image/svg+xml")).contains("<title>" + title.toHtmlEscaped() + "</title>"));
+    // The copy is what was on view then, and stays so.
+    QTest::keyClick(explorer->findChild<QSlider *>("resistance"), Qt::Key_Home);
+    QCOMPARE(qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData()), copied);
+    // The dotted guides lie over the VFC, not under it.
+    const std::vector<Element> &drawn = view->curves().elements;
+    const auto first = [&drawn](auto is) { return std::find_if(drawn.begin(), drawn.end(), is) - drawn.begin(); };
+    QVERIFY(first([](const Element &e) { return std::holds_alternative<DotRowElement>(e); })
+            > first([](const Element &e) { return std::holds_alternative<LineElement>(e)
+                                                  && std::get<LineElement>(e).pen.colour == colour::blue; }));
 }
 
 QTEST_MAIN(TestExplorer)

@@ -332,9 +332,9 @@ void TestExport::saveFailureTold()
 
 void TestExport::saveAsDialog()
 {
-    // Proposed: "<figure>.svg" in Pictures.
+    // Proposed: "<figure's title>.svg" in Pictures.
     const QString home = m_scratch->filePath("home");
-    QVERIFY(QDir().mkpath(home + "/Pictures"));
+    QVERIFY(QDir().mkpath(home + "/Pictures") && QDir().mkpath(home + "/slides"));
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home));
     const auto restore = qScopeGuard([&] { qputenv("HOME", oldHome); });
@@ -343,17 +343,29 @@ void TestExport::saveAsDialog()
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     auto *dialog = window->findChild<QFileDialog *>("saveFigureDialog");
     QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(dialog->selectedFiles().value(0), home + "/Pictures/bloodloss.svg");
+    QCOMPARE(dialog->selectedFiles().value(0), home + "/Pictures/Blood loss.svg");
 
-    // A name without a known extension takes the chosen type's.
+    // A name without a known extension takes the chosen type's; PNG at twice the size.
     dialog->selectNameFilter("PNG image (*.png)");
     auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
     QVERIFY(name);
+    dialog->setDirectory(home + "/slides");
     name->clear();
     QTest::keyClicks(name, "slide.v2");
     static_cast<QDialog *>(dialog)->accept();
-    QCOMPARE(QImageReader(home + "/Pictures/slide.v2.png").format(), QByteArray("png"));
+    QImageReader png(home + "/slides/slide.v2.png");
+    QCOMPARE(png.format(), QByteArray("png"));
+    QCOMPARE(png.size(), findFigure("bloodloss")->canvas.size().toSize() * 2);
     QCOMPARE(window->findChild<QMessageBox *>(), nullptr);
+    processDeferredDeletes();
+
+    // The next figure is offered the folder last saved to.
+    window = FigureWindow::open(*findFigure("tpr"));
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    dialog = window->findChild<QFileDialog *>("saveFigureDialog");
+    QVERIFY(dialog);
+    QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).absolutePath(), home + "/slides");
+    dialog->reject();
 }
 
 void TestExport::printsOnePage()

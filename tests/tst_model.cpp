@@ -3,6 +3,7 @@
 // rules on its own: its topic tables, menus, stacking orders and test pages are typed
 // here, and only the long texts come from the program's text tables.
 
+#include "ExplorerReadouts.h"
 #include "TestSupport.h"
 
 #include "concepts/ConceptTexts.h"
@@ -665,7 +666,17 @@ void applyToModel(Model &model, const Action &a)
     case Act::Reset: model.reset(); break;
     case Act::Type: model.test.text += a.typed; break;
     case Act::Close: model.close(a.page); break;
-    case Act::Explore: model.explorer.show(); break;
+    case Act::Explore: {
+        model.explorer.show();
+        // The topic being read opens its scenario, also in an explorer already open.
+        const ConceptTable *table = conceptTable(a.page);
+        const int row = table ? model.pages[std::size_t(index(a.page))].selected : -1;
+        if (row >= 0 && table->rows[std::size_t(row)].kind == Kind::Topic) {
+            if (const auto scenario = scenarioOfTopic(QLatin1String(table->rows[std::size_t(row)].text)))
+                model.explorer.choose(int(*scenario));
+        }
+        break;
+    }
     case Act::FactorKey: {
         const auto i = std::size_t(a.factor);
         model.explorer.set(i, model.explorer.factors[i] + kSliderKeys[a.value].second);
@@ -877,20 +888,14 @@ QString compareExplorer(Program &program, const ExplorerModel &model, const Acti
             return QStringLiteral("%1: slider %2, spin box %3, expected %4")
                 .arg(name).arg(slider).arg(spinBox).arg(model.factors[i]);
     }
-    const OperatingPoint p = operatingPoint(model.asFactors());
     const auto text = [explorer](const char *name) {
         return explorer->findChild<QLabel *>(QLatin1String(name))->text();
     };
-    const QString expected = QStringLiteral("%1 mmHg, %2 l/min, %3 mmHg")
-                                 .arg(p.cvp, 0, 'f', 2).arg(p.co, 0, 'f', 2)
-                                 .arg(meanSystemicFillingPressure(model.asFactors()), 0, 'f', 2);
-    const QString shown = QStringLiteral("%1, %2, %3")
-                              .arg(text("operatingCvp"), text("operatingCo"), text("msfp"));
-    if (shown != expected)
-        return QStringLiteral("explorer readouts %1, expected %2").arg(shown, expected);
+    if (const QString wrong = readoutsMismatch(*explorer); !wrong.isEmpty())
+        return wrong;
     auto *list = explorer->findChild<ListBox *>(QStringLiteral("scenarios"));
     const QString caption = model.scenario < 0
-        ? QString() : QLatin1String(fc::scenarios()[std::size_t(model.scenario)].caption);
+        ? QString() : QString::fromUtf8(fc::scenarios()[std::size_t(model.scenario)].caption);
     if (list->selectedRow() != model.scenario || text("scenarioCaption") != caption)
         return QStringLiteral("scenario %1 (%2), expected %3")
             .arg(list->selectedRow()).arg(quoted(text("scenarioCaption"))).arg(model.scenario);

@@ -178,7 +178,7 @@ void TestPredict::keyboardRound()
     QVERIFY(predictByKeys(choice));
     QVERIFY(verdictsAgree(from, to, choice, right));
     QCOMPARE(find<QLabel>("predictSentence")->text(),
-             row >= 0 ? QLatin1String(fc::scenarios()[std::size_t(row)].caption) : QString());
+             row >= 0 ? QCoreApplication::translate("fc::Scenario", fc::scenarios()[std::size_t(row)].caption) : QString());
     QTRY_COMPARE(readouts(m_explorer), readoutsAt(to));
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("nextChange"));
 }

@@ -118,6 +118,7 @@ void ConceptPage::buildControls(QWidget *client)
         picture->setObjectName(QLatin1String(layout.name));
         picture->setGeometry(layout.geometry);
         picture->setBackground(colourOf(layout.background));
+        picture->setExploreAction(exploreAction());
         if (layout.figure)
             picture->setFigure(findFigure(QLatin1String(layout.figure)));
         if (layout.container)
@@ -186,6 +187,14 @@ void ConceptPage::basicList1_Click()
         apply(action);
     if (row.answer)
         m_answers->setPlainText(QString::fromLatin1(row.answer));
+}
+
+QString ConceptPage::topicOnView() const
+{
+    const int index = m_list ? m_list->selectedRow() : -1;
+    if (index < 0 || index >= int(m_table.topics.size()) || !m_table.topics[std::size_t(index)].answer)
+        return {};
+    return QString::fromLatin1(m_table.topics[std::size_t(index)].text);
 }
 
 void ConceptPage::BasicAnswers1_Click()

@@ -69,6 +69,9 @@ public:
     void basicList1_Click();
     void BasicAnswers1_Click();
 
+    // The selected topic row's text; empty for the heading, a spacer or none.
+    QString topicOnView() const override;
+
 protected:
     void buildControls(QWidget *client) override;
     void controlsDestroyed() override;

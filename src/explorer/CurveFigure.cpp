@@ -1,6 +1,9 @@
 #include "explorer/CurveFigure.h"
 
 #include "figures/DashedPath.h"
+#include "figures/Numbers.h"
+
+#include <QCoreApplication>
 
 #include <QStringList>
 
@@ -12,7 +15,6 @@ namespace {
 
 const QRectF kCanvas{70, 102, 764, 494};  // that of the cardiac figures
 constexpr double kRightCvp = 12;
-constexpr double kTopCo = 12.25;
 constexpr double kCurveWidth = 8;
 
 // The control curves: thin dashes, so the current curves drawn over them stay clear.
@@ -75,16 +77,12 @@ std::vector<QPointF> toCanvas(const Axes &axes, const std::vector<QPointF> &axis
     return points;
 }
 
-QString descriptionNumber(double value)
-{
-    return QString::number(value, 'f', 2);
-}
 
 }  // namespace
 
 QRectF explorerPlot()
 {
-    return QRectF(QPointF(-4, 0), QPointF(kRightCvp, kTopCo));
+    return QRectF(QPointF(kFrameLeftCvp, 0), QPointF(kRightCvp, kFrameTopCo));
 }
 
 const Figure &explorerBackground()
@@ -110,8 +108,8 @@ Figure explorerCurves(const Factors &factors)
     // The CFC, continued flat to the frame where the mapped chain stops short of it.
     const CurveData cfc = cardiacFunctionCurve(factors);
     const QPointF cfcEnd = cfc.segments.back().end;
-    if (cfc.start.x() > -4)
-        b.line({{-4, cfc.start.y()}, cfc.start}, colour::red, kCurveWidth);
+    if (cfc.start.x() > kFrameLeftCvp)
+        b.line({{kFrameLeftCvp, cfc.start.y()}, cfc.start}, colour::red, kCurveWidth);
     if (cfcEnd.x() < kRightCvp)
         b.line({cfcEnd, {kRightCvp, cfcEnd.y()}}, colour::red, kCurveWidth);
     b.curve(cfc, colour::red, kCurveWidth);
@@ -143,17 +141,40 @@ Figure explorerCurves(const Factors &factors)
         b.arrowhead({kRightCvp - 1, op.co}, {kRightCvp, op.co});
     }
 
-    const QString where = onPlot ? QStringLiteral("cross at")
-                                 : QStringLiteral("cross beyond the right edge of the plot, at");
-    b.describe(QStringLiteral("Curve explorer"),
-               QStringLiteral("The red cardiac function curve and the blue vascular function "
-                              "curve %1 CVP %2 mmHg and CO %3 l/min, the operating point. The "
-                              "mean systemic filling pressure, where the vascular function "
-                              "curve meets the CVP axis, is %4 mmHg. The control curves are "
-                              "drawn thin and dashed in black.")
-                   .arg(where, descriptionNumber(op.cvp), descriptionNumber(op.co),
-                        descriptionNumber(msfp)));
+    const QString where =
+        onPlot ? QCoreApplication::translate("fc::CurveFigure", "cross at")
+               : QCoreApplication::translate("fc::CurveFigure",
+                                             "cross beyond the right edge of the plot, at");
+    b.describe(QCoreApplication::translate("fc::CurveFigure", "Curve explorer"),
+               QCoreApplication::translate(
+                   "fc::CurveFigure",
+                   "The red cardiac function curve and the blue vascular function curve %1 "
+                   "CVP %2 mmHg and CO %3 l/min, the operating point. The mean systemic "
+                   "filling pressure, where the vascular function curve meets the CVP axis, "
+                   "is %4 mmHg. The control curves are drawn thin and dashed in black.")
+                   .arg(where, twoPlaces(op.cvp), twoPlaces(op.co), twoPlaces(msfp)));
     return std::move(b).build();
+}
+
+Figure explorerFigure(const Factors &factors)
+{
+    Figure figure = explorerCurves(factors);
+    const Figure &background = explorerBackground();
+    figure.elements.insert(figure.elements.begin(), background.elements.begin(),
+                           background.elements.end());
+    const OperatingPoint op = operatingPoint(factors);
+    const QString mmHg = QStringLiteral("mmHg");
+    figure.title =
+        QCoreApplication::translate("fc::CurveFigure",
+                                    "Contractility %1, stressed volume %2, venous compliance "
+                                    "%3, TPR %4: CVP %5, CO %6, MSFP %7")
+            .arg(percent(factors.contractility), percent(factors.bloodVolume),
+                 percent(factors.venousCompliance), percent(factors.resistance),
+                 withUnit(op.cvp, mmHg), withUnit(op.co, QStringLiteral("l/min")),
+                 withUnit(meanSystemicFillingPressure(factors), mmHg));
+    figure.description = QCoreApplication::translate("fc::CurveFigure", "The curve explorer at %1. %2")
+                             .arg(figure.title, figure.description);
+    return figure;
 }
 
 }  // namespace fc

@@ -13,6 +13,10 @@ namespace fc {
 const Figure &explorerBackground();
 Figure explorerCurves(const Factors &factors);
 
+// Both layers as one figure, as it goes out of the program: named after the factors
+// and the operating point they give.
+Figure explorerFigure(const Factors &factors);
+
 // The plot inside the frame, in axis units: CVP -4 to 12, CO 0 to 12.25.
 QRectF explorerPlot();
 

@@ -5,6 +5,8 @@
 #include "figures/FigurePixmap.h"
 #include "shell/AccessibleRole.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -21,7 +23,30 @@ CurvesView::CurvesView(QWidget *parent) : QFrame(parent)
     // by hand: Qt need not fill the whole view first on every repaint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAccessibleName(QStringLiteral("Cardiac and vascular function curves"));
+    setAccessibleName(tr("Cardiac and vascular function curves"));
+}
+
+void CurvesView::setFigureCommands(const FigureSource &figure)
+{
+    m_figure = figure;
+    setFocusPolicy(Qt::StrongFocus);
+    addFigureActions(this, figure, this, true);
+    // The keys are the figure's while it has the focus; elsewhere in the window
+    // Ctrl+C copies the text of the control that has it.
+    for (QAction *action : actions())
+        action->setShortcutContext(Qt::WidgetShortcut);
+}
+
+void CurvesView::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_figure || !sendContextMenuKey(this, event))
+        QFrame::keyPressEvent(event);
+}
+
+void CurvesView::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_figure)
+        figureMenu(this, m_figure)->popup(menuPosition(this, event));
 }
 
 void CurvesView::setCurves(Figure curves)

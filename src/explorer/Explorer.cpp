@@ -2,37 +2,29 @@
 
 #include "explorer/CurveFigure.h"
 #include "explorer/CurvesView.h"
+#include "explorer/FactorSlider.h"
+#include "explorer/FactorSpinBox.h"
 #include "explorer/PredictPanel.h"
 #include "explorer/Scenarios.h"
+#include "figures/Numbers.h"
 #include "shell/ListBox.h"
 #include "shell/StatusLabel.h"
 #include "shell/TopLevel.h"
 
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
-#include <QShortcut>
-#include <QSlider>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fc {
-
-// A factor's slider, whose value a screen reader hears with its unit.
-class FactorSlider : public QSlider {
-    Q_OBJECT
-public:
-    FactorSlider() : QSlider(Qt::Horizontal) {}
-};
 
 namespace {
 
@@ -40,81 +32,49 @@ struct FactorControl {
     const char *name;  // objectName of both the slider and the spin box
     const char *label;
     const char *accessibleName;
+    const char *about;  // what the factor is, where its name does not say; nullptr: none
     int minimum;
     int maximum;
     double Factors::*value;
 };
 
 constexpr FactorControl kFactorControls[] = {
-    {"contractility", "&Contractility", "Contractility", 25, 200, &Factors::contractility},
-    {"bloodVolume", "Blood &volume (stressed volume)", "Blood volume", 60, 140,
-     &Factors::bloodVolume},
-    {"venousCompliance", "Venous co&mpliance", "Venous compliance", 50, 200,
+    {"contractility", QT_TRANSLATE_NOOP("fc::Explorer", "&Contractility"),
+     QT_TRANSLATE_NOOP("fc::Explorer", "Contractility"), nullptr, 25, 200,
+     &Factors::contractility},
+    {"bloodVolume", QT_TRANSLATE_NOOP("fc::Explorer", "Stressed blood &volume"),
+     QT_TRANSLATE_NOOP("fc::Explorer", "Stressed blood volume"),
+     QT_TRANSLATE_NOOP("fc::Explorer",
+                       "The part of the blood volume that stretches the veins and sets MSFP."),
+     60, 140, &Factors::bloodVolume},
+    {"venousCompliance", QT_TRANSLATE_NOOP("fc::Explorer", "Venous co&mpliance"),
+     QT_TRANSLATE_NOOP("fc::Explorer", "Venous compliance"), nullptr, 50, 200,
      &Factors::venousCompliance},
-    {"resistance", "&Total peripheral resistance", "Total peripheral resistance", 50, 200,
+    {"resistance", QT_TRANSLATE_NOOP("fc::Explorer", "&Total peripheral resistance"),
+     QT_TRANSLATE_NOOP("fc::Explorer", "Total peripheral resistance"), nullptr, 50, 200,
      &Factors::resistance},
 };
 
 constexpr int kPageStep = 10;
-
-QString percentOfControl(int value)
-{
-    return QStringLiteral("%1 percent of control").arg(value);
-}
-
-class AccessibleFactorSlider : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit AccessibleFactorSlider(QSlider *slider)
-        : QAccessibleWidget(slider, QAccessible::Slider)
-    {
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return percentOfControl(slider()->value());
-        return QAccessibleWidget::text(t);
-    }
-
-    QVariant currentValue() const override { return slider()->value(); }
-    void setCurrentValue(const QVariant &value) override { slider()->setValue(value.toInt()); }
-    QVariant maximumValue() const override { return slider()->maximum(); }
-    QVariant minimumValue() const override { return slider()->minimum(); }
-    QVariant minimumStepSize() const override { return slider()->singleStep(); }
-
-private:
-    QSlider *slider() const { return static_cast<QSlider *>(widget()); }
-};
-
-QAccessibleInterface *factorSliderFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("fc::FactorSlider") && object->isWidgetType())
-        return new AccessibleFactorSlider(static_cast<QSlider *>(object));
-    return nullptr;
-}
 
 QLabel *readout(const char *name)
 {
     auto *label = new QLabel;
     label->setObjectName(QLatin1String(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // Room for the widest value: a new value then changes no size, and the window is
-    // not laid out again on every step.
-    label->setText(QStringLiteral("88.88 l/min mm"));
-    label->setFixedSize(label->sizeHint());
     return label;
 }
 
-QString twoPlaces(double value)
+// A label that wraps its text to the width it is given and takes the height that needs,
+// without asking for any width of its own.
+QLabel *wrapping(QLabel *label)
 {
-    return QString::number(value, 'f', 2);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    policy.setHeightForWidth(true);
+    label->setSizePolicy(policy);
+    return label;
 }
 
 // How CO compares with control, in the readouts' precision.
@@ -122,45 +82,47 @@ QString comparedWithControl(double co)
 {
     static const double control = std::round(operatingPoint(Factors{}).co * 100);
     const double difference = (std::round(co * 100) - control) / 100;
-    if (difference == 0)
-        return QStringLiteral("CO as at control.");
-    return QStringLiteral("CO %1 l/min %2 control.")
-        .arg(twoPlaces(std::abs(difference)),
-             difference > 0 ? QStringLiteral("above") : QStringLiteral("below"));
+    const QString amount = withUnit(std::abs(difference), QStringLiteral("l/min"));
+    if (difference > 0)
+        return QCoreApplication::translate("fc::Explorer", "CO %1 above control.").arg(amount);
+    if (difference < 0)
+        return QCoreApplication::translate("fc::Explorer", "CO %1 below control.").arg(amount);
+    return QCoreApplication::translate("fc::Explorer", "CO as at control.");
 }
 
 }  // namespace
 
 Explorer::Explorer(QWidget *parent) : QWidget(parent)
 {
-    static const bool installed = (QAccessible::installFactory(factorSliderFactory), true);
-    Q_UNUSED(installed);
-
     setObjectName(QStringLiteral("Explorer"));
-    setWindowTitle(QStringLiteral("Curve Explorer"));
+    setWindowTitle(tr("Curve Explorer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAccessibleDescription(QStringLiteral(
-        "Move contractility, blood volume, venous compliance and peripheral resistance and "
-        "watch the cardiac and vascular function curves and their operating point"));
+    setAccessibleDescription(
+        tr("Move contractility, stressed blood volume, venous compliance and peripheral "
+           "resistance and watch the cardiac and vascular function curves and their "
+           "operating point"));
 
     m_view = new CurvesView;
     m_view->setObjectName(QStringLiteral("curves"));
+    m_view->setFigureCommands([this] { return figureOnView(); });
 
-    auto *panel = new QVBoxLayout;
+    m_panel = new QWidget;
+    auto *panel = new QVBoxLayout(m_panel);
+    panel->setContentsMargins(0, 0, 0, 0);
     panel->addWidget(buildFactors());
-    auto *control = new QPushButton(QStringLiteral("Control"));
+    auto *control = new QPushButton(tr("Control"));
     control->setObjectName(QStringLiteral("control"));
-    control->setAccessibleDescription(QStringLiteral("Set all four factors to 100 percent"));
+    control->setAccessibleDescription(tr("Set all four factors to 100 percent"));
     connect(control, &QPushButton::clicked, this, [this] { setFactors(Factors{}); });
     panel->addWidget(control, 0, Qt::AlignLeft);
-    panel->addWidget(buildReadouts());
+    panel->addLayout(buildReadouts());
     panel->addWidget(buildScenarios(), 1);
 
     auto *layout = new QHBoxLayout(this);
     auto *figure = new QVBoxLayout;
     figure->addWidget(m_view, 1);
     layout->addLayout(figure, 1);
-    layout->addLayout(panel);
+    layout->addWidget(m_panel);
     // Added last, so that the keys reach the predictions after the scenarios.
     m_predict = new PredictPanel;
     figure->addWidget(m_predict);
@@ -179,37 +141,42 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     showState(m_factors);
     m_settle.stop();
     announce();
-    resize(1180, 680);
 }
 
 Explorer::~Explorer() = default;
 
 QWidget *Explorer::buildFactors()
 {
-    auto *box = new QGroupBox(QStringLiteral("Factors, in percent of control"));
+    auto *box = new QGroupBox(tr("Factors, in percent of control"));
     auto *layout = new QVBoxLayout(box);
     for (std::size_t i = 0; i < std::size(kFactorControls); ++i) {
         const FactorControl &factor = kFactorControls[i];
         const QString name = QLatin1String(factor.name);
-        const QString accessibleName = QLatin1String(factor.accessibleName);
+        const QString accessibleName = tr(factor.accessibleName);
+        const QString range = tr("%1 to %2 of control")
+                                  .arg(percent(factor.minimum), percent(factor.maximum));
+        const QString about = factor.about ? tr(factor.about) + QLatin1Char(' ') + range : range;
 
         auto *slider = new FactorSlider;
-        auto *spinBox = new QSpinBox;
-        // One factor, two ways to set it: both controls carry the factor's name.
-        for (QWidget *w : {static_cast<QWidget *>(slider), static_cast<QWidget *>(spinBox)})
+        auto *spinBox = new FactorSpinBox;
+        // One factor, two ways to set it: both controls carry the factor's name, and
+        // its range.
+        for (QWidget *w : {static_cast<QWidget *>(slider), static_cast<QWidget *>(spinBox)}) {
             w->setObjectName(name);
+            w->setAccessibleName(accessibleName);
+            w->setAccessibleDescription(range);
+            w->setToolTip(about);
+        }
         slider->setRange(factor.minimum, factor.maximum);
         slider->setPageStep(kPageStep);
         slider->setValue(100);
-        slider->setAccessibleName(accessibleName);
         spinBox->setRange(factor.minimum, factor.maximum);
         spinBox->setSingleStep(1);
-        spinBox->setSuffix(QStringLiteral(" %"));
         spinBox->setValue(100);
-        spinBox->setAccessibleName(accessibleName);
 
-        auto *label = new QLabel(QLatin1String(factor.label));
+        auto *label = new QLabel(tr(factor.label));
         label->setBuddy(slider);
+        label->setToolTip(about);
         auto *row = new QHBoxLayout;
         row->addWidget(slider, 1);
         row->addWidget(spinBox);
@@ -229,46 +196,61 @@ QWidget *Explorer::buildFactors()
     return box;
 }
 
-QWidget *Explorer::buildReadouts()
+QLayout *Explorer::buildReadouts()
 {
-    auto *box = new QGroupBox(QStringLiteral("Operating point"));
+    auto *layout = new QVBoxLayout;
+    auto *box = new QGroupBox(tr("Operating point"));
     auto *form = new QFormLayout(box);
     m_cvp = readout("operatingCvp");
     m_co = readout("operatingCo");
+    form->addRow(tr("CVP:"), m_cvp);
+    form->addRow(tr("CO:"), m_co);
+    layout->addWidget(box);
+
+    // MSFP belongs to the vascular function curve alone, not to the crossing.
+    auto *msfp = new QFormLayout;
     m_msfp = readout("msfp");
-    form->addRow(QStringLiteral("CVP:"), m_cvp);
-    form->addRow(QStringLiteral("CO:"), m_co);
-    form->addRow(QStringLiteral("Mean systemic filling pressure:"), m_msfp);
-    // What a screen reader announces once the factors have come to rest.
-    m_announcement = new StatusLabel;
-    m_announcement->setObjectName(QStringLiteral("announcement"));
-    m_announcement->setWordWrap(true);
-    form->addRow(m_announcement);
-    return box;
+    auto *msfpLabel = new QLabel(tr("Mean systemic filling pressure:"));
+    msfpLabel->setBuddy(m_msfp);
+    const QString aboutMsfp = tr("Where the vascular function curve meets the CVP axis: the "
+                                 "mean circulatory pressure (mcp) of the pages.");
+    for (QWidget *w : {static_cast<QWidget *>(msfpLabel), static_cast<QWidget *>(m_msfp)})
+        w->setToolTip(aboutMsfp);
+    m_msfp->setAccessibleDescription(aboutMsfp);
+    msfp->addRow(msfpLabel, m_msfp);
+    layout->addLayout(msfp);
+
+    // The summary in words, on view at once; a screen reader hears it once the
+    // factors have come to rest.
+    m_summary = new StatusLabel;
+    m_summary->setObjectName(QStringLiteral("announcement"));
+    layout->addWidget(wrapping(m_summary));
+    return layout;
 }
 
 QWidget *Explorer::buildScenarios()
 {
-    auto *box = new QGroupBox(QStringLiteral("&Scenarios"));
+    auto *box = new QGroupBox(tr("&Scenarios"));
     auto *layout = new QVBoxLayout(box);
     m_scenarios = new ListBox;
     m_scenarios->setObjectName(QStringLiteral("scenarios"));
-    m_scenarios->setAccessibleName(QStringLiteral("Scenarios"));
+    m_scenarios->setAccessibleName(tr("Scenarios"));
     for (const Scenario &s : scenarios())
-        m_scenarios->appendRow(QLatin1String(s.name));
-    // Every name in full, without scrolling sideways.
+        m_scenarios->appendRow(QCoreApplication::translate("fc::Scenario", s.name));
+    // Every name in full, without scrolling sideways, and every row on view while
+    // there is room for it.
     m_scenarios->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scenarios->setMinimumWidth(m_scenarios->sizeHintForColumn(0) + 2 * m_scenarios->frameWidth()
                                  + m_scenarios->verticalScrollBar()->sizeHint().width());
-    m_caption = new QLabel;
+    m_scenarios->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_caption = wrapping(new QLabel);
     m_caption->setObjectName(QStringLiteral("scenarioCaption"));
-    m_caption->setWordWrap(true);
-    m_caption->setMinimumHeight(m_caption->fontMetrics().lineSpacing() * 4);
-    m_caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_scenarios, 1);
     layout->addWidget(m_caption);
-    connect(m_scenarios, &ListBox::selectionEvent, this,
-            [this] { scenarioChosen(m_scenarios->selectedRow()); });
+    connect(m_scenarios, &ListBox::selectionEvent, this, [this] {
+        if (const int row = m_scenarios->selectedRow(); row >= 0)
+            chooseScenario(std::size_t(row));
+    });
     return box;
 }
 
@@ -298,13 +280,19 @@ void Explorer::readControls()
     m_point = operatingPoint(m_factors);
 }
 
-void Explorer::scenarioChosen(int row)
+void Explorer::chooseScenario(std::size_t row)
 {
-    const Scenario &scenario = scenarios()[std::size_t(row)];
+    // Chosen from code, the row is selected as the user would select it, and the list's
+    // event brings it back here.
+    if (m_scenarios->selectedRow() != int(row)) {
+        m_scenarios->setCurrentRow(int(row));
+        return;
+    }
+    const Scenario &scenario = scenarios()[row];
     m_glide.finish();
     if (m_predict->isOn()) {
         // Where the scenario starts, at once; then its change, held back.
-        m_rotation.markDone(std::size_t(row));
+        m_rotation.markDone(row);
         m_caption->clear();
         setControls(startingState(scenario));
         showState(m_factors);
@@ -312,9 +300,57 @@ void Explorer::scenarioChosen(int row)
         holdBack(&scenario);
         return;
     }
-    m_caption->setText(QLatin1String(scenario.caption));
+    m_caption->setText(QCoreApplication::translate("fc::Scenario", scenario.caption));
     setControls(scenario.factors);
     m_glide.start(m_shown, m_factors);
+}
+
+int Explorer::captionWidth() const
+{
+    // Before the window is first shown nothing inside it is laid out: the caption is
+    // then as wide as the panel will be, less the frame around it.
+    if (isVisible())
+        return m_caption->width();
+    const QWidget *box = m_caption->parentWidget();
+    const QMargins frame = box->contentsMargins() + box->layout()->contentsMargins();
+    return m_panel->sizeHint().width() - frame.left() - frame.right();
+}
+
+int Explorer::tallestCaption() const
+{
+    int tallest = 0;
+    for (const Scenario &s : scenarios()) {
+        const QString caption = QCoreApplication::translate("fc::Scenario", s.caption);
+        const QRect room(0, 0, captionWidth(), 1 << 20);
+        tallest = std::max(tallest, m_caption->fontMetrics()
+                                        .boundingRect(room, Qt::TextWordWrap, caption)
+                                        .height());
+    }
+    return tallest;
+}
+
+SharedFigure Explorer::figureOnView() const
+{
+    return std::make_shared<const Figure>(explorerFigure(m_shown));
+}
+
+QSize Explorer::sizeHint() const
+{
+    // The panel's wrapped sentences set the height, with room below the list for the
+    // longest scenario sentence, so that choosing a scenario leaves every row on view;
+    // the figure, in its proportions at that height, sets the width.
+    const QSize base = QWidget::sizeHint();
+    const int height = std::max(base.height(), heightForWidth(base.width()))
+                       + std::max(0, tallestCaption() - m_caption->heightForWidth(captionWidth()));
+    const QMargins margins = contentsMargins() + layout()->contentsMargins();
+    const QSizeF canvas = explorerBackground().canvas.size();
+    // The predictions take their row below the figure.
+    const int figureHeight = height - margins.top() - margins.bottom() - layout()->spacing()
+                             - m_predict->sizeHint().height();
+    const int figureWidth = int(std::ceil(figureHeight * canvas.width() / canvas.height()));
+    const int width = figureWidth + layout()->spacing() + m_panel->sizeHint().width()
+                      + margins.left() + margins.right();
+    return {std::max(base.width(), width), height};
 }
 
 void Explorer::factorsMoved()
@@ -341,10 +377,16 @@ void Explorer::leaveScenarioIfGone()
 void Explorer::showState(const Factors &factors)
 {
     m_shown = factors;
-    m_shownPoint = operatingPoint(factors);
-    m_cvp->setText(twoPlaces(m_shownPoint.cvp) + QStringLiteral(" mmHg"));
-    m_co->setText(twoPlaces(m_shownPoint.co) + QStringLiteral(" l/min"));
-    m_msfp->setText(twoPlaces(meanSystemicFillingPressure(factors)) + QStringLiteral(" mmHg"));
+    const OperatingPoint point = operatingPoint(factors);
+    const double msfp = meanSystemicFillingPressure(factors);
+    m_cvp->setText(tr("%1 mmHg").arg(twoPlaces(point.cvp)));
+    m_co->setText(tr("%1 l/min").arg(twoPlaces(point.co)));
+    m_msfp->setText(tr("%1 mmHg").arg(twoPlaces(msfp)));
+    m_summary->showUnannounced(
+        tr("Operating point CVP %1, CO %2; MSFP %3. %4")
+            .arg(withUnit(point.cvp, QStringLiteral("mmHg")),
+                 withUnit(point.co, QStringLiteral("l/min")),
+                 withUnit(msfp, QStringLiteral("mmHg")), comparedWithControl(point.co)));
     m_view->setCurves(explorerCurves(factors));
     m_settle.start();
 }
@@ -393,13 +435,8 @@ void Explorer::predictModeChanged(bool on)
 
 void Explorer::announce()
 {
-    m_announcement->setStatus(QStringLiteral("Operating point CVP %1 mmHg, CO %2 l/min; MSFP %3 mmHg. %4")
-                                  .arg(twoPlaces(m_shownPoint.cvp), twoPlaces(m_shownPoint.co),
-                                       twoPlaces(meanSystemicFillingPressure(m_shown)),
-                                       comparedWithControl(m_shownPoint.co)));
+    m_summary->announce();
     m_view->setAccessibleDescription(m_view->curves().description);
 }
 
 }  // namespace fc
-
-#include "Explorer.moc"

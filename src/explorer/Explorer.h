@@ -4,6 +4,7 @@
 #include "explorer/Glide.h"
 #include "explorer/Prediction.h"
 #include "explorer/ScenarioRotation.h"
+#include "figures/Figure.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -11,12 +12,12 @@
 #include <array>
 
 class QLabel;
-class QSlider;
-class QSpinBox;
 
 namespace fc {
 
 class CurvesView;
+class FactorSlider;
+class FactorSpinBox;
 class ListBox;
 class PredictPanel;
 class StatusLabel;
@@ -42,26 +43,36 @@ public:
 
     // Moves the four controls at once; the curves follow at once.
     void setFactors(const Factors &factors);
+    // Selects a row of scenarios() and sets its factors: the figure glides to them with
+    // its sentence shown, or in predict mode they wait for the student's predictions.
+    void chooseScenario(std::size_t row);
+
+    // The figure on view, both layers in one, as it goes out of the program.
+    SharedFigure figureOnView() const;
+
+    // Room for the panel in full, and for the figure in its proportions beside it.
+    QSize sizeHint() const override;
 
 private:
     struct FactorControls {
-        QSlider *slider = nullptr;
-        QSpinBox *spinBox = nullptr;
+        FactorSlider *slider = nullptr;
+        FactorSpinBox *spinBox = nullptr;
     };
 
     QWidget *buildFactors();
-    QWidget *buildReadouts();
+    QLayout *buildReadouts();
     QWidget *buildScenarios();
+    int captionWidth() const;
+    int tallestCaption() const;
 
     // After the user has moved a control: shown at once, or held back in predict mode.
     void factorsMoved();
     void setControls(const Factors &factors);
     void readControls();
     void leaveScenarioIfGone();
-    // The readouts and the figure at a setting, which need not be the controls'.
+    // The readouts, the summary and the figure at a setting, which need not be the
+    // controls'.
     void showState(const Factors &factors);
-    // A row of the scenario list selected by the user.
-    void scenarioChosen(int row);
     void announce();
 
     // Predict first: the change from the state on view to the controls' setting waits
@@ -73,10 +84,11 @@ private:
 
     std::array<FactorControls, 4> m_controls;
     CurvesView *m_view = nullptr;
+    QWidget *m_panel = nullptr;
     QLabel *m_cvp = nullptr;
     QLabel *m_co = nullptr;
     QLabel *m_msfp = nullptr;
-    StatusLabel *m_announcement = nullptr;
+    StatusLabel *m_summary = nullptr;
     ListBox *m_scenarios = nullptr;
     QLabel *m_caption = nullptr;
     QTimer m_settle;
@@ -87,7 +99,6 @@ private:
     Factors m_factors;
     OperatingPoint m_point;
     Factors m_shown;
-    OperatingPoint m_shownPoint;
     const Scenario *m_held = nullptr;  // in the static table of scenarios
     bool m_applying = false;
 };

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -113,5 +114,18 @@ struct Figure {
     QString description;  // what the figure shows, for readers who cannot see it
     QString heading{};    // the title drawn on the figure as one line; empty: none
 };
+
+// Who keeps a figure keeps it alive. The catalogue's figures are static and live for
+// the whole run, so a page or a picture area may point at them. Anything that keeps a
+// figure past the call that hands it over (a figure window, a menu's actions, a dialog
+// still open) holds a SharedFigure: the explorer's figure, made anew on every change,
+// then lives as long as the last of them.
+using SharedFigure = std::shared_ptr<const Figure>;
+
+// A catalogue figure, shared without being owned: it outlives every holder.
+inline SharedFigure catalogued(const Figure &figure)
+{
+    return SharedFigure(SharedFigure(), &figure);
+}
 
 }  // namespace fc

@@ -1,13 +1,13 @@
 #include "figures/FigureCommands.h"
 
 #include "figures/Figure.h"
-#include "figures/FigureWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
@@ -44,6 +44,19 @@ QString defaultFolder()
     return QDir::homePath();
 }
 
+// Where the last figure was saved in this run; empty before the first.
+QString &lastSavedFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString proposedFolder()
+{
+    const QString &last = lastSavedFolder();
+    return !last.isEmpty() && QDir(last).exists() ? last : defaultFolder();
+}
+
 void tell(QWidget *parent, const QString &title, const QString &what, const QString &why)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, title, what, QMessageBox::Ok, parent);
@@ -60,9 +73,9 @@ void copyFigure(const Figure &figure)
     QGuiApplication::clipboard()->setMimeData(figureMimeData(figure));
 }
 
-void saveFigureAs(const Figure &figure, QWidget *parent)
+void saveFigureAs(SharedFigure figure, QWidget *parent)
 {
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Save Figure As"));
+    auto *dialog = new QFileDialog(parent, QCoreApplication::translate("fc::FigureCommands", "Save Figure As"));
     dialog->setObjectName(QStringLiteral("saveFigureDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -71,27 +84,49 @@ void saveFigureAs(const Figure &figure, QWidget *parent)
         filters << fileFilterOf(format);
     dialog->setNameFilters(filters);
     dialog->setDefaultSuffix(suffixOf(kSaveFormats[0]));
-    dialog->setDirectory(defaultFolder());
-    dialog->selectFile(figure.name + QLatin1Char('.') + suffixOf(kSaveFormats[0]));
+    dialog->setDirectory(proposedFolder());
+    dialog->selectFile(proposedFileName(*figure) + QLatin1Char('.') + suffixOf(kSaveFormats[0]));
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
         dialog->setDefaultSuffix(suffixOf(formatOfFilter(filter)));
     });
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [&figure, dialog, parent](QString path) {
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [figure, dialog, parent](QString path) {
         // The name's extension chooses the format; without a known one, the filter does.
         std::optional<ExportFormat> format = formatOfPath(path);
         if (!format) {
             format = formatOfFilter(dialog->selectedNameFilter());
             path += QLatin1Char('.') + suffixOf(*format);
         }
-        saveFigureTelling(figure, path, *format, parent);
+        const double scale = *format == ExportFormat::Png ? kBitmapScale : 1.0;
+        if (saveFigureTelling(*figure, path, *format, parent, scale))
+            lastSavedFolder() = QFileInfo(path).absolutePath();
     });
     dialog->open();
 }
 
-bool saveFigureTelling(const Figure &figure, const QString &path, ExportFormat format,
-                       QWidget *parent)
+QString proposedFileName(const Figure &figure)
 {
-    const QString why = saveFigure(figure, path, format);
+    QString name = figure.title.isEmpty() ? figure.name : figure.title;
+    // Refused by one file system or another, or hard to type in a shell.
+    static const QString refused = QStringLiteral("\\/:*?\"<>|");
+    QString kept;
+    for (QChar c : name) {
+        if (c == QLatin1Char('/'))
+            kept += QLatin1Char('-');  // l/min
+        else if (c.isSpace())
+            kept += QLatin1Char(' ');
+        else if (!refused.contains(c) && c.isPrint())
+            kept += c;
+    }
+    kept = kept.simplified();
+    while (kept.endsWith(QLatin1Char('.')))
+        kept.chop(1);
+    return kept.isEmpty() ? figure.name : kept;
+}
+
+bool saveFigureTelling(const Figure &figure, const QString &path, ExportFormat format,
+                       QWidget *parent, double scale)
+{
+    const QString why = saveFigure(figure, path, format, scale);
     if (why.isEmpty())
         return true;
     tell(parent, QStringLiteral("Save As"),
@@ -100,18 +135,18 @@ bool saveFigureTelling(const Figure &figure, const QString &path, ExportFormat f
     return false;
 }
 
-void printFigureAsking(const Figure &figure, QWidget *parent)
+void printFigureAsking(SharedFigure figure, QWidget *parent)
 {
     // The printer lives as long as the dialog that sets it up.
     auto *printer = new QPrinter(QPrinter::HighResolution);
-    printer->setDocName(figure.name);
-    orientPrinter(figure, *printer);
+    printer->setDocName(figure->title.isEmpty() ? figure->name : figure->title);
+    orientPrinter(*figure, *printer);
     auto *dialog = new QPrintDialog(printer, parent);
     dialog->setObjectName(QStringLiteral("printFigureDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
-    QObject::connect(dialog, &QDialog::accepted, dialog, [&figure, printer, parent] {
-        if (printFigure(figure, *printer))
+    QObject::connect(dialog, &QDialog::accepted, dialog, [figure, printer, parent] {
+        if (printFigure(*figure, *printer))
             return;
         const QString where = printer->outputFileName().isEmpty()
                                   ? printer->printerName()
@@ -122,56 +157,55 @@ void printFigureAsking(const Figure &figure, QWidget *parent)
     dialog->open();
 }
 
-void previewFigure(const Figure &figure, QWidget *parent)
+void previewFigure(SharedFigure figure, QWidget *parent)
 {
     auto *dialog = new QPrintPreviewDialog(parent);
     dialog->setObjectName(QStringLiteral("previewFigureDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    orientPrinter(figure, *dialog->printer());
+    orientPrinter(*figure, *dialog->printer());
     QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-                     [&figure](QPrinter *printer) { printFigure(figure, *printer); });
+                     [figure](QPrinter *printer) { printFigure(*figure, *printer); });
     dialog->open();
 }
 
-void addFigureActions(QWidget *target, const Figure &figure, QWidget *parent, bool shortcuts)
+void addFigureActions(QWidget *target, const FigureSource &figure, QWidget *parent,
+                      bool shortcuts)
 {
     struct Command {
         const char *name;
         const char *text;
         QKeySequence::StandardKey key;
-        void (*run)(const Figure &, QWidget *);
+        void (*run)(SharedFigure, QWidget *);
     };
     static const Command commands[] = {
-        {"copy", "Copy", QKeySequence::Copy, [](const Figure &f, QWidget *) { copyFigure(f); }},
-        {"saveAs", "Save As\u2026", QKeySequence::Save, saveFigureAs},
-        {"print", "Print\u2026", QKeySequence::Print, printFigureAsking},
+        {"copy", QT_TRANSLATE_NOOP("fc::FigureCommands", "Copy"), QKeySequence::Copy,
+         [](SharedFigure f, QWidget *) { copyFigure(*f); }},
+        {"saveAs", QT_TRANSLATE_NOOP("fc::FigureCommands", "Save As\u2026"), QKeySequence::Save,
+         saveFigureAs},
+        {"print", QT_TRANSLATE_NOOP("fc::FigureCommands", "Print\u2026"), QKeySequence::Print,
+         printFigureAsking},
     };
     for (const Command &command : commands) {
-        auto *action = new QAction(QString::fromUtf8(command.text), target);
+        auto *action = new QAction(QCoreApplication::translate("fc::FigureCommands", command.text),
+                                   target);
         action->setObjectName(QLatin1String(command.name));
         if (shortcuts)
             action->setShortcuts(command.key);
-        QObject::connect(action, &QAction::triggered, target,
-                         [&figure, parent, run = command.run] { run(figure, parent); });
+        QObject::connect(action, &QAction::triggered, target, [figure, parent, run = command.run] {
+            if (SharedFigure shown = figure())
+                run(std::move(shown), parent);
+        });
         target->addAction(action);
     }
 }
 
-void popUpAreaMenu(QWidget *area, const Figure &figure, const QPoint &globalPos)
+QMenu *figureMenu(QWidget *owner, const FigureSource &figure)
 {
-    auto *menu = new QMenu(area);
+    auto *menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("figureMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    addFigureActions(menu, figure, area->window(), false);
-    QAction *open = menu->addAction(QStringLiteral("Open in Window"));
-    open->setObjectName(QStringLiteral("openInWindow"));
-    QObject::connect(open, &QAction::triggered, menu,
-                     [&figure, area] { FigureWindow::open(figure, area); });
-    if (auto *explore = area->window()->findChild<QAction *>(QStringLiteral("explore"))) {
-        menu->addSeparator();
-        menu->addAction(explore);
-    }
-    menu->popup(globalPos);
+    addFigureActions(menu, figure, owner->window(), false);
+    return menu;
 }
 
 bool sendContextMenuKey(QWidget *widget, QKeyEvent *event)

@@ -23,8 +23,6 @@ namespace fc {
 
 namespace {
 
-constexpr double kCopyScale = 2.0;
-
 struct FormatName {
     ExportFormat format;
     const char *suffix;
@@ -182,9 +180,9 @@ QString saveFigure(const Figure &figure, const QString &path, ExportFormat forma
 QMimeData *figureMimeData(const Figure &figure)
 {
     auto *mime = new QMimeData;
-    mime->setImageData(figureImage(figure, kCopyScale));
+    mime->setImageData(figureImage(figure, kBitmapScale));
     // Given as PNG bytes as well, for platforms that would convert the image otherwise.
-    mime->setData(QStringLiteral("image/png"), pngData(figure, kCopyScale));
+    mime->setData(QStringLiteral("image/png"), pngData(figure, kBitmapScale));
     mime->setData(QStringLiteral("image/svg+xml"), svgData(figure, 1.0));
     return mime;
 }

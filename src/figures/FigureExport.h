@@ -18,6 +18,9 @@ struct Figure;
 
 enum class ExportFormat { Png, Svg, Pdf };
 
+// Pixels per canvas unit of a figure copied or saved as a bitmap: sharp on a slide.
+inline constexpr double kBitmapScale = 2.0;
+
 // The format a file name asks for by its extension (any case), if it names one.
 std::optional<ExportFormat> formatOfPath(const QString &path);
 QString suffixOf(ExportFormat format);  // "png", "svg", "pdf"

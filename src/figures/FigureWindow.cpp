@@ -34,9 +34,10 @@ std::map<QString, QPointer<FigureWindow>> &openWindows()
 
 }  // namespace
 
-FigureWindow::FigureWindow(const Figure &figure)
-    : m_figure(figure)
+FigureWindow::FigureWindow(SharedFigure shared)
+    : m_figure(std::move(shared))
 {
+    const Figure &figure = *m_figure;
     setObjectName(QStringLiteral("figure_") + figure.name);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(figure.heading.isEmpty() ? figureTitle(&figure) : figure.heading);
@@ -46,11 +47,11 @@ FigureWindow::FigureWindow(const Figure &figure)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    addFigureActions(this, figure, this, true);
-    auto *preview = new QAction(QStringLiteral("Print Preview\u2026"), this);
-    preview->setObjectName(QStringLiteral("printPreview"));
-    connect(preview, &QAction::triggered, this, [this] { previewFigure(m_figure, this); });
-    addAction(preview);
+    addFigureActions(this, [figure = m_figure] { return figure; }, this, true);
+    m_preview = new QAction(tr("Print Preview\u2026"), this);
+    m_preview->setObjectName(QStringLiteral("printPreview"));
+    connect(m_preview, &QAction::triggered, this, [this] { previewFigure(m_figure, this); });
+    addAction(m_preview);
     closeOnKeys(this);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this), &QShortcut::activated, this,
             [this] {
@@ -60,17 +61,15 @@ FigureWindow::FigureWindow(const Figure &figure)
     resize(sizeHint());
 }
 
-FigureWindow *FigureWindow::open(const Figure &figure, const QWidget *opener)
+FigureWindow *FigureWindow::open(SharedFigure figure, QAction *explore)
 {
-    QPointer<FigureWindow> &slot = openWindows()[figure.name];
+    QPointer<FigureWindow> &slot = openWindows()[figure->name];
     if (!slot) {
-        slot = new FigureWindow(figure);
+        slot = new FigureWindow(std::move(figure));
         centreOnOpenersScreen(slot);
     }
-    if (opener) {
-        if (auto *explore = opener->window()->findChild<QAction *>(QStringLiteral("explore")))
-            slot->m_explore = explore;
-    }
+    if (explore)
+        slot->m_explore = explore;
     slot->show();
     slot->raise();
     slot->activateWindow();
@@ -92,13 +91,13 @@ void FigureWindow::closeAll()
 
 double FigureWindow::figureScale() const
 {
-    return std::min(width() / m_figure.canvas.width(), height() / m_figure.canvas.height());
+    return std::min(width() / m_figure->canvas.width(), height() / m_figure->canvas.height());
 }
 
 QSize FigureWindow::sizeHint() const
 {
     // The natural size, or as much of it as the screen has room for.
-    const QSizeF natural = m_figure.canvas.size();
+    const QSizeF natural = m_figure->canvas.size();
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSizeF room = QSizeF(screen->availableSize()) * kLargestShare;
     const double scale = std::min({1.0, room.width() / natural.width(),
@@ -109,7 +108,7 @@ QSize FigureWindow::sizeHint() const
 void FigureWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigureFitted(painter, m_figure, rect(), colour::white);
+    drawFigureFitted(painter, *m_figure, rect(), colour::white);
 }
 
 void FigureWindow::keyPressEvent(QKeyEvent *event)
@@ -120,10 +119,8 @@ void FigureWindow::keyPressEvent(QKeyEvent *event)
 
 void FigureWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    auto *menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("figureMenu"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addActions(actions());
+    QMenu *menu = figureMenu(this, [figure = m_figure] { return figure; });
+    menu->addAction(m_preview);
     if (m_explore) {
         menu->addSeparator();
         menu->addAction(m_explore);

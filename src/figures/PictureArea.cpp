@@ -11,6 +11,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
@@ -194,7 +195,7 @@ void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const Figure *figure = figureOnView();
     if (event->button() == Qt::LeftButton && figure)
-        FigureWindow::open(*figure, this);
+        FigureWindow::open(catalogued(*figure), m_explore);
     else
         QFrame::mouseDoubleClickEvent(event);
 }
@@ -205,15 +206,27 @@ void PictureArea::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     if (figure && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
         && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
-        FigureWindow::open(*figure, this);
+        FigureWindow::open(catalogued(*figure), m_explore);
     else if (!sendContextMenuKey(this, event))
         QFrame::keyPressEvent(event);
 }
 
 void PictureArea::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (const Figure *figure = figureOnView())
-        popUpAreaMenu(this, *figure, menuPosition(this, event));
+    const Figure *figure = figureOnView();
+    if (!figure)
+        return;
+    const SharedFigure shown = catalogued(*figure);
+    QMenu *menu = figureMenu(this, [shown] { return shown; });
+    QAction *open = menu->addAction(tr("Open in Window"));
+    open->setObjectName(QStringLiteral("openInWindow"));
+    connect(open, &QAction::triggered, this,
+            [shown, explore = m_explore] { FigureWindow::open(shown, explore); });
+    if (m_explore) {
+        menu->addSeparator();
+        menu->addAction(m_explore);
+    }
+    menu->popup(menuPosition(this, event));
 }
 
 void PictureArea::prepare(const Figure &figure, const QSize &size,

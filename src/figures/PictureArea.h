@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAction>
 #include <QFrame>
+#include <QPointer>
 
 #include <optional>
 
@@ -23,8 +25,13 @@ class PictureArea : public QFrame {
 public:
     explicit PictureArea(QWidget *parent = nullptr);
 
+    // A catalogue figure (Figure.h), or nullptr.
     void setFigure(const Figure *figure);
     const Figure *figure() const { return m_figure; }
+
+    // The page's action that opens the curve explorer, offered in the context menu
+    // and by the figure windows opened from here.
+    void setExploreAction(QAction *explore) { m_explore = explore; }
 
     void setBackground(const QColor &colour);
     QColor background() const;
@@ -64,6 +71,7 @@ private:
     void tellContainer();
 
     const Figure *m_figure = nullptr;
+    QPointer<QAction> m_explore;
 };
 
 }  // namespace fc

@@ -73,8 +73,6 @@ constexpr QRectF kPatches[] = {
     {584, 176, 96, 40},  // P6
 };
 
-constexpr double kFrameLeftCvp = -4;
-constexpr double kFrameTopCo = 12.25;
 constexpr double kFrameOutlineWidth = 4;
 
 constexpr double kGuideSpacing = 8;

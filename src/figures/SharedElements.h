@@ -16,6 +16,9 @@ namespace fc {
 
 inline constexpr QPointF kFrameCorner{176, 512};      // bottom-left of the plot frame
 inline constexpr QPointF kTestFrameCorner{200, 552};  // the test figure's frame corner
+// The frame's left and top edges, in axis units; its right edge differs by figure.
+inline constexpr double kFrameLeftCvp = -4;
+inline constexpr double kFrameTopCo = 12.25;
 
 // canvas x = X0 + 39 (CVP + 4), canvas y = Y0 - 32 CO
 struct Axes {

@@ -81,6 +81,7 @@ void Test::buildControls(QWidget *client)
     m_test1->setGeometry(test1Geometry());
     m_test1->setBackground(systemColour(SystemColour::TitleBarText));
     m_test1->setFigure(findFigure(QStringLiteral("test1")));
+    m_test1->setExploreAction(exploreAction());
 
     m_label3 = makeLabel("Label3", twips(1440, 240, 3015, 375), client);
     m_label3->setText(QStringLiteral("Explanations of Answers"));

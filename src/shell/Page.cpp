@@ -87,18 +87,6 @@ QAccessibleInterface *plainWindowFactory(const QString &className, QObject *obje
     return nullptr;
 }
 
-// Ctrl+E opens the curve explorer from any page. The action belongs to the window,
-// not to its menu bar, whose entries stay as they are.
-void addExploreAction(QWidget *window, Program &program)
-{
-    auto *explore = new QAction(QStringLiteral("Explore\u2026"), window);
-    explore->setObjectName(QStringLiteral("explore"));
-    explore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    explore->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(explore, &QAction::triggered, &program, &Program::showExplorer);
-    window->addAction(explore);
-}
-
 }  // namespace
 
 Page::Page(Program &program, PageId id, const WindowSettings &settings)
@@ -178,7 +166,14 @@ void Page::load()
     if (settings.menu.empty())
         closeOnKeys(window);
 
-    addExploreAction(window, m_program);
+    // Ctrl+E opens the curve explorer from any page, on the topic being read. The
+    // action belongs to the window, not to its menu bar, whose entries stay as they are.
+    m_explore = new QAction(tr("Explore\u2026"), window);
+    m_explore->setObjectName(QStringLiteral("explore"));
+    m_explore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_explore->setShortcutContext(Qt::WindowShortcut);
+    connect(m_explore, &QAction::triggered, this, [this] { m_program.showExplorer(topicOnView()); });
+    window->addAction(m_explore);
 
     m_window = window;
     m_shown = false;

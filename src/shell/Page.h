@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -64,6 +65,11 @@ public:
 
     const WindowSettings &windowSettings() const { return m_settings; }
 
+    // The window's action that opens the curve explorer (Ctrl+E), while it is loaded.
+    QAction *exploreAction() const { return m_explore; }
+    // The topic a student is reading, as its list row says; empty where none is.
+    virtual QString topicOnView() const { return {}; }
+
 protected:
     // Creates the controls inside `client`, the window's client area.
     virtual void buildControls(QWidget *client) = 0;
@@ -85,6 +91,7 @@ private:
     PageId m_id;
     WindowSettings m_settings;
     QPointer<QWidget> m_window;
+    QPointer<QAction> m_explore;
     bool m_shown = false;
 };
 

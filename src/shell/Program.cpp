@@ -4,6 +4,7 @@
 #include "concepts/Interactions.h"
 #include "concepts/VascularFunctionCurves.h"
 #include "explorer/Explorer.h"
+#include "explorer/Scenarios.h"
 #include "figures/FigureWindow.h"
 #include "figures/Fonts.h"
 #include "reference/Glossary.h"
@@ -108,15 +109,17 @@ void Program::showPage(PageId id)
     p.show();
 }
 
-void Program::showExplorer()
+void Program::showExplorer(const QString &topic)
 {
     if (!m_explorer) {
         m_explorer = new Explorer;
         const QWidget *opener = QApplication::activeWindow();
         const QScreen *screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
-        m_explorer->resize(m_explorer->size().boundedTo(screen->availableSize() * 0.9));
+        m_explorer->resize(m_explorer->sizeHint().boundedTo(screen->availableSize() * 0.9));
         centreOnOpenersScreen(m_explorer);
     }
+    if (const std::optional<std::size_t> scenario = scenarioOfTopic(topic))
+        m_explorer->chooseScenario(*scenario);
     m_explorer->setWindowState(m_explorer->windowState() & ~Qt::WindowMinimized);
     m_explorer->show();
     m_explorer->raise();

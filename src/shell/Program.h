@@ -28,9 +28,10 @@ public:
     // "End Session": every open page disappears at once; no page runs a closing step.
     void endSession();
 
-    // Opens the curve explorer at the control settings, or raises it when it is open.
-    // One instance at a time; closing it discards it.
-    void showExplorer();
+    // Opens the curve explorer and makes it active. A topic that has a scenario
+    // (Scenarios.h) opens it on that scenario; any other opens it at control, or
+    // brings it to the front unchanged. One instance at a time; closing it discards it.
+    void showExplorer(const QString &topic = {});
     Explorer *explorer() const;
 
     // The page's instance, or nullptr while its slot is empty.

@@ -43,4 +43,18 @@ void StatusLabel::setStatus(const QString &text)
     setText(text);  // QLabel announces the new name itself
 }
 
+void StatusLabel::showUnannounced(const QString &text)
+{
+    // While a name is set, QLabel announces no change of text.
+    if (accessibleName().isEmpty())
+        setAccessibleName(this->text());
+    setText(text);
+}
+
+void StatusLabel::announce()
+{
+    // Without a name of its own the label is named by its text again.
+    setAccessibleName(QString());
+}
+
 }  // namespace fc

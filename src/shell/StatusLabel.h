@@ -14,6 +14,13 @@ public:
     // Shows `text` and announces it as a change of name, also when the text on view
     // is the same: a second wrong answer is news as much as the first.
     void setStatus(const QString &text);
+
+    // Shows `text` at once but keeps announcing the text shown before, until
+    // announce(): a summary that follows every step of a slider is read out once the
+    // slider rests.
+    void showUnannounced(const QString &text);
+    // Announces the text on view as a change of name.
+    void announce();
 };
 
 }  // namespace fc
