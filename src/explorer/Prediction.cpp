@@ -118,7 +118,7 @@ QString whatWillChange(const Factors &from, const Factors &to)
     if (moves.isEmpty())
         return {};
     return QCoreApplication::translate("Prediction", "%1.", "a list of changes ends")
-        .arg(moves.join(QCoreApplication::translate("Prediction", "; ", "between changes")));
+        .arg(moves.join(QCoreApplication::translate("Prediction", ". ", "between changes")));
 }
 
 Factors startingState(const Scenario &scenario)
