@@ -19,7 +19,7 @@ inline QString readoutsMismatch(Explorer &explorer)
         return explorer.findChild<QLabel *>(QLatin1String(name))->text();
     };
     const auto number = [&](const char *name) {
-        return QRegularExpression(QStringLiteral("\\d+\\.\\d+")).match(shown(name)).captured().toDouble();
+        return QRegularExpression(QStringLiteral("-?\\d+\\.\\d+")).match(shown(name)).captured().toDouble();
     };
     const QPointF read(number("operatingCvp"), number("operatingCo"));
     const double msfp = number("msfp");
