@@ -38,7 +38,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -393,7 +392,10 @@ struct PlainPictures {
         for (const Part &p : shape.parts) {
             if (p.kind != QLatin1String("picture") || !p.visible)
                 continue;
-            QPixmap pixmap(p.content);
+            // At the screen's ratio, as the program's renderings are.
+            const qreal ratio = qApp->devicePixelRatio();
+            QPixmap pixmap(p.content * ratio);
+            pixmap.setDevicePixelRatio(ratio);
             pixmap.fill(QColor(p.background));
             QPainter painter(&pixmap);
             painter.drawLine(0, 0, pixmap.width(), pixmap.height());
@@ -525,6 +527,7 @@ struct SelectionFloor {
         }
         for (const int row : rows) {
             QPixmap pixmap(picture->pixmap().size());
+            pixmap.setDevicePixelRatio(picture->pixmap().devicePixelRatio());
             pixmap.fill(row == rows.first() ? Qt::white : Qt::yellow);
             swapped[row] = pixmap;
         }
@@ -646,6 +649,7 @@ constexpr double kShowRatio = 1.5;
 constexpr double kSelectionRatio = 1.5;
 constexpr double kMemoryExcessMiB = 8;
 constexpr double kExplorerRatio = 1.3;
+constexpr double kRepaintRatio = 1.5;
 
 bool excessBudget(const Row &r)
 {
@@ -722,6 +726,35 @@ void closeAndDelete(QWidget *window)
     QCoreApplication::processEvents();
 }
 
+// A list selection on `page`, the rows in turn, against the plain window of the page
+// as it is shown (at the zoom of the moment) swapping its text and picture.
+void measureSelection(Program &program, PageId page, const QList<int> &topics,
+                      const QString &how = {})
+{
+    program.showPage(page);
+    QWidget *window = program.existingPage(page)->window();
+    waitPainted(window, 0);
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("basicList1"));
+    auto *answers = window->findChild<QPlainTextEdit *>(QStringLiteral("BasicAnswers1"));
+    clickRow(list, topics.first());
+    QCoreApplication::processEvents();
+    SelectionFloor plain(shapeOf(window), topics);
+    for (const int row : topics) {
+        clickRow(list, row);
+        plain.texts[row] = answers->toPlainText();
+    }
+    waitPainted(plain.window, 0);
+    std::vector<double> ms, floor;
+    for (int i = 0; i < kRuns; ++i) {
+        const int row = topics[i % 2];
+        ms.push_back(timeAction(window, [&] { clickRow(list, row); }));
+        floor.push_back(timeAction(plain.window, [&] { clickRow(plain.list, row); }));
+    }
+    rows.push_back({QStringLiteral("list selection on %1%2").arg(QLatin1String(pageName(page)), how),
+                    median(ms), median(floor), QStringLiteral("ms"), kSelectionRatio});
+    closeAndDelete(window);
+}
+
 void measureInProcess(const QHash<PageId, Shape> &shapes)
 {
     Program program;
@@ -755,36 +788,9 @@ void measureInProcess(const QHash<PageId, Shape> &shapes)
 
     // A list selection: two topic rows in turn, so each click changes the text and,
     // where the rows differ, the figure.
-    const struct {
-        PageId page;
-        QList<int> rows;
-    } selections[] = {{PageId::CardiacFunctionCurves, {2, 4}},
-                      {PageId::VascularFunctionCurves, {3, 6}},
-                      {PageId::Interactions, {2, 5}}};
-    for (const auto &s : selections) {
-        program.showPage(s.page);
-        QWidget *window = program.existingPage(s.page)->window();
-        waitPainted(window, 0);
-        auto *list = window->findChild<QListWidget *>(QStringLiteral("basicList1"));
-        auto *answers = window->findChild<QPlainTextEdit *>(QStringLiteral("BasicAnswers1"));
-        clickRow(list, s.rows.first());
-        QCoreApplication::processEvents();
-        SelectionFloor plain(shapeOf(window), s.rows);
-        for (const int row : s.rows) {
-            clickRow(list, row);
-            plain.texts[row] = answers->toPlainText();
-        }
-        waitPainted(plain.window, 0);
-        std::vector<double> page, floor;
-        for (int i = 0; i < kRuns; ++i) {
-            const int row = s.rows[i % 2];
-            page.push_back(timeAction(window, [&] { clickRow(list, row); }));
-            floor.push_back(timeAction(plain.window, [&] { clickRow(plain.list, row); }));
-        }
-        rows.push_back({QStringLiteral("list selection on %1").arg(QLatin1String(pageName(s.page))),
-                        median(page), median(floor), QStringLiteral("ms"), kSelectionRatio});
-        closeAndDelete(window);
-    }
+    measureSelection(program, PageId::CardiacFunctionCurves, {2, 4});
+    measureSelection(program, PageId::VascularFunctionCurves, {3, 6});
+    measureSelection(program, PageId::Interactions, {2, 5});
 
     // The test: a right and a wrong answer in turn, then Next through the pages.
     program.showPage(PageId::Test);
@@ -814,12 +820,12 @@ void measureInProcess(const QHash<PageId, Shape> &shapes)
 
     // What the kept rendering saves: a figure rendered afresh against one taken from
     // the cache, each the median over every figure at a concept page's area size.
-    const FigureView view{QSize(519, 367), 0.6, 1.0, Qt::white, {}};
+    const FigureView view{QSize(519, 367), 0.6, qApp->devicePixelRatio(), Qt::white, {}};
     std::vector<double> fresh, kept;
     for (const QString &name : figureNames()) {
         const Figure &figure = *findFigure(name);
         for (int i = 0; i < 5; ++i) {
-            QPixmapCache::clear();
+            forgetFigurePixmaps();
             double start = cpuMs();
             figurePixmap(figure, view);
             fresh.push_back(cpuMs() - start);
@@ -832,6 +838,65 @@ void measureInProcess(const QHash<PageId, Shape> &shapes)
                     QStringLiteral("ms")});
     rows.push_back({QStringLiteral("  and taken from its kept rendering"), median(kept), {},
                     QStringLiteral("ms")});
+}
+
+// The figure areas on view on the cardiac and vascular pages, open at once at each zoom,
+// repainted in turn from their kept renderings (were the renderings to push each other
+// out, each repaint would paint a figure), against labels holding ready pictures of the same sizes at the
+// screen's ratio, repainted the same way; then a list selection at that zoom.
+void measureZoomed()
+{
+    Program program;
+    program.start();
+    waitPainted(program.existingPage(PageId::Introduction)->window(), 0);
+    for (const int percent : {100, 150, 300}) {
+        while (program.zoom().percent() < percent)
+            program.zoom().zoomIn();
+        // Those on view, on two pages open at once: shown, and not covered by an
+        // overlay shown over them.
+        QList<QWidget *> areas;
+        for (const PageId page : {PageId::CardiacFunctionCurves, PageId::VascularFunctionCurves}) {
+            program.showPage(page);
+            QWidget *window = program.existingPage(page)->window();
+            waitPainted(window, 0);
+            for (PictureArea *area : window->findChildren<PictureArea *>()) {
+                const auto overlays = area->findChildren<PictureArea *>(Qt::FindDirectChildrenOnly);
+                if (area->isVisible() && area->figure()
+                    && std::none_of(overlays.begin(), overlays.end(),
+                                    [](const QWidget *o) { return o->isVisible(); }))
+                    areas << area;
+            }
+        }
+        QWidget plain;
+        plain.resize(areas.first()->window()->size());
+        QList<QWidget *> labels;
+        const qreal ratio = plain.devicePixelRatio();
+        for (const QWidget *area : areas) {
+            auto *label = new QLabel(&plain);
+            label->setGeometry(QRect(area->mapTo(area->window(), QPoint()), area->size()));
+            QPixmap pixmap(area->size() * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            pixmap.fill(Qt::white);
+            label->setPixmap(pixmap);
+            labels << label;
+        }
+        plain.show();
+        waitPainted(&plain, 0);
+        std::vector<double> ms, floor;
+        for (int i = 0; i < kRuns; ++i) {
+            QWidget *area = areas[i % areas.size()];
+            ms.push_back(timeAction(area->window(), [area] { area->update(); }));
+            QWidget *label = labels[i % labels.size()];
+            floor.push_back(timeAction(&plain, [label] { label->update(); }));
+        }
+        const QString how = QStringLiteral(" at %1%, ratio %2").arg(percent).arg(ratio);
+        rows.push_back({QStringLiteral("%1 figure areas repainted in turn%2").arg(areas.size()).arg(how),
+                        median(ms), median(floor), QStringLiteral("ms"), kRepaintRatio});
+        plain.close();
+        for (const PageId page : {PageId::CardiacFunctionCurves, PageId::VascularFunctionCurves})
+            closeAndDelete(program.existingPage(page)->window());
+        measureSelection(program, PageId::VascularFunctionCurves, {3, 6}, how);
+    }
 }
 
 void measureExplorer()
@@ -871,7 +936,10 @@ void measureExplorer()
                 QTest::keyClick(slider, i % 2 ? Qt::Key_Left : Qt::Key_Right);
             }));
         }
-        const QString size = QStringLiteral("%1x%2").arg(view->width()).arg(view->height());
+        const QString size = QStringLiteral("%1x%2, ratio %3")
+                                 .arg(view->width())
+                                 .arg(view->height())
+                                 .arg(view->devicePixelRatio());
         // The floor: the same widgets repainted with nothing changed, at the size the
         // explorer opens at and maximized.
         rows.push_back({QStringLiteral("explorer factor change (figure %1)").arg(size),
@@ -909,9 +977,14 @@ int main(int argc, char *argv[])
     if (args.size() >= 2 && args[0] == QLatin1String("--child"))
         return runChild(args[1], args.mid(2));
 
-    // "--only startup|shows|in-process|explorer|memory" runs that part alone.
-    const QString only = args.size() >= 2 && args[0] == QLatin1String("--only") ? args[1] : QString();
-    const auto runs = [&only](const char *part) { return only.isEmpty() || only == QLatin1String(part); };
+    // "--only startup|shows|in-process|zoomed|explorer|memory" runs those parts alone
+    // (several with commas between).
+    const QStringList only = args.size() >= 2 && args[0] == QLatin1String("--only")
+                                 ? args[1].split(QLatin1Char(','))
+                                 : QStringList();
+    const auto runs = [&only](const char *part) {
+        return only.isEmpty() || only.contains(QLatin1String(part));
+    };
     QHash<PageId, Shape> shapes;
     if (runs("shows") || runs("in-process") || runs("memory"))
         shapes = pageShapes();
@@ -921,6 +994,8 @@ int main(int argc, char *argv[])
         measureFirstShows(shapes);
     if (runs("in-process"))
         measureInProcess(shapes);
+    if (runs("zoomed"))
+        measureZoomed();
     if (runs("explorer"))
         measureExplorer();
     if (runs("memory"))

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "figures/FigureCatalogue.h"
+#include "figures/FigureWindow.h"
 #include "figures/PictureArea.h"
 #include "shell/Program.h"
 #include "practice/QuestionBank.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -118,6 +120,8 @@ private slots:
     void buttonFocusMarkStandsOut();
     void listFocusShowsOverSelectedFirstRow();
     void menuEntryMarkedByKeyboard();
+    void figuresByKeyboard_data();
+    void figuresByKeyboard();
 
 private:
     QWidget *open(PageId id) { return showActive(*m_program, id); }
@@ -628,9 +632,10 @@ void TestAccessibility::conceptPageByKeyboard()
     auto *box = find<QPlainTextEdit>(page, "BasicAnswers1");
     QVERIFY(list && box);
     QTRY_COMPARE(focus(), list);
-    // Tab has nowhere else to go while the answer box is hidden.
+    // Tab passes over the hidden answer box to the figures.
     QTest::keyClick(focus(), Qt::Key_Tab);
-    QCOMPARE(focus(), list);
+    QVERIFY(qobject_cast<PictureArea *>(focus()));
+    list->setFocus();
     for (int row = 0; row <= topic; ++row)
         QTest::keyClick(focus(), Qt::Key_Down);
     QCOMPARE(list->currentRow(), topic);
@@ -639,7 +644,8 @@ void TestAccessibility::conceptPageByKeyboard()
     QTest::keyClick(focus(), Qt::Key_Tab);
     QCOMPARE(focus(), box);
     QTest::keyClick(focus(), Qt::Key_Tab);
-    QCOMPARE(focus(), list);
+    QVERIFY(qobject_cast<PictureArea *>(focus()));
+    list->setFocus();
     QTest::keyClick(focus(), Qt::Key_Up);
     QCOMPARE(list->currentRow(), topic - 1);
     // A spacer or heading row leaves the answer on view.
@@ -901,6 +907,87 @@ void TestAccessibility::menuEntryMarkedByKeyboard()
     QCOMPARE(second.copy(entry), before.copy(entry));
     QTest::keyClick(focus(), Qt::Key_Escape);
     QCOMPARE(bar->grab().toImage(), before);
+}
+
+void TestAccessibility::figuresByKeyboard_data()
+{
+    QTest::addColumn<PageId>("page");
+    QTest::addColumn<int>("topics");
+    QTest::addRow("cardiac") << PageId::CardiacFunctionCurves << 7;
+    QTest::addRow("vascular") << PageId::VascularFunctionCurves << 7;
+    QTest::addRow("interactions") << PageId::Interactions << 8;
+}
+
+// After every topic, Tab reaches each figure on view after the list and the answer
+// box, upper before lower, and each offers what the test figure offers.
+void TestAccessibility::figuresByKeyboard()
+{
+    QFETCH(PageId, page);
+    QFETCH(int, topics);
+    QWidget *window = open(page);
+    auto *list = find<QListWidget>(page, "basicList1");
+    auto *box = find<QPlainTextEdit>(page, "BasicAnswers1");
+    QVERIFY(window && list && box);
+    for (int row = 0; row < topics; ++row) {
+        QVERIFY(clickRow(list, row));
+        list->setFocus();
+        std::vector<QWidget *> expected{list};
+        if (box->isVisible())
+            expected.push_back(box);
+        std::vector<PictureArea *> figures;
+        for (PictureArea *area : window->findChildren<PictureArea *>())
+            if (area->isVisible() && !qobject_cast<PictureArea *>(area->parentWidget()))
+                figures.push_back(area);
+        std::sort(figures.begin(), figures.end(),
+                  [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+        expected.insert(expected.end(), figures.begin(), figures.end());
+        std::vector<QWidget *> ring;
+        do {
+            ring.push_back(focus());
+            QTest::keyClick(focus(), Qt::Key_Tab);
+        } while (focus() != list && ring.size() < 10);
+        QCOMPARE(ring, expected);
+        for (PictureArea *area : figures) {
+            const QString at = QStringLiteral("row %1, %2").arg(row).arg(area->objectName());
+            const Figure *figure = area->figureOnView();
+            area->setFocus(Qt::TabFocusReason);
+            QAccessibleInterface *iface = accessible(area);
+            QCOMPARE(iface->role(), QAccessible::Graphic);
+            QCOMPARE(iface->text(QAccessible::Name), figureTitle(figure));
+            QCOMPARE(iface->text(QAccessible::Description), figure->description);
+            QVERIFY2(area->toolTip().contains(QLatin1String("Double-click"))
+                         && area->toolTip().contains(QLatin1String("right-click"))
+                         && !area->toolTip().contains(QLatin1Char('\n')), qPrintable(at));
+            // The mark stands out against the figure's background and the page's white.
+            const QImage with = window->grab(QRect(area->mapTo(window, QPoint()), area->size())).toImage();
+            list->setFocus();
+            const QImage without = window->grab(QRect(area->mapTo(window, QPoint()), area->size())).toImage();
+            int mark = 0;
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = 0; x < with.width(); ++x)
+                    if (with.pixel(x, y) != without.pixel(x, y)) {
+                        ++mark;
+                        for (QColor around : {area->background(), QColor(Qt::white)})
+                            QVERIFY2(contrast(with.pixelColor(x, y), around) >= 3.0, qPrintable(at));
+                    }
+            QVERIFY2(mark > 2 * (area->width() + area->height()), qPrintable(at));
+            // Shift+F10 opens its menu; Enter its window.
+            area->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(area, Qt::Key_F10, Qt::ShiftModifier);
+            QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+            QApplication::activePopupWidget()->close();
+            QTest::keyClick(area, Qt::Key_Return);
+            FigureWindow *opened = FigureWindow::existing(figure->name);
+            QVERIFY2(opened, qPrintable(at));
+            // There the figure is an image carrying the description.
+            auto *image = opened->findChild<QWidget *>(QStringLiteral("figureImage"));
+            QCOMPARE(accessible(image)->role(), QAccessible::Graphic);
+            QCOMPARE(descriptionOf(image), figure->description);
+            closeWindow(opened);
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+        }
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -16,7 +16,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -119,7 +118,7 @@ class TestPainting : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QPixmapCache::clear(); }
+    void cleanup() { forgetFigurePixmaps(); }
 
     void sameAsDirectPaint_data();
     void sameAsDirectPaint();

@@ -9,15 +9,21 @@
 #include "figures/PictureArea.h"
 #include "practice/QuestionBank.h"
 #include "practice/Test.h"
+#include "explorer/Explorer.h"
+#include "figures/FigureWindow.h"
+#include "shell/ScreenFit.h"
 #include "shell/Zoom.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QWheelEvent>
 #include <QtTest>
@@ -123,6 +129,43 @@ bool textFits(QPlainTextEdit *box)
     return true;
 }
 
+// Whether every control of `window`'s page can be reached: the page's client holds
+// every control, scroll bars show exactly when the client is larger than what is on
+// view, and a control given the focus comes into view.
+bool reachable(QWidget *window, const QString &at)
+{
+    auto *scroll = window->findChild<QScrollArea *>();
+    QWidget *client = scroll->widget();
+    const QRect view = scroll->viewport()->rect();
+    const bool larger = client->width() > view.width() || client->height() > view.height();
+    const bool bars = scroll->verticalScrollBar()->isVisible()
+                      || scroll->horizontalScrollBar()->isVisible();
+    if (bars != larger || (!larger && client->size() != view.size())) {
+        qWarning("%s: client %dx%d, view %dx%d, scroll bars %d", qPrintable(at), client->width(),
+                 client->height(), view.width(), view.height(), int(bars));
+        return false;
+    }
+    for (QWidget *w : client->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->objectName().isEmpty())
+            continue;
+        if (!client->rect().contains(QRect(w->mapTo(client, QPoint()), w->size()))) {
+            qWarning("%s: %s outside the page", qPrintable(at), qPrintable(w->objectName()));
+            return false;
+        }
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        w->setFocus(Qt::TabFocusReason);
+        const QRect on(w->mapTo(scroll->viewport(), QPoint()), w->size());
+        // Of a control larger than the view, its top left-hand corner.
+        const bool larger = on.width() > view.width() || on.height() > view.height();
+        if (!(view.contains(on) || (larger && view.contains(on.topLeft())))) {
+            qWarning("%s: focused %s out of view", qPrintable(at), qPrintable(w->objectName()));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestZoom : public QObject {
@@ -144,9 +187,12 @@ private slots:
     void levelShownAndAnnounced();
     void answersFit_data();
     void answersFit();
-    void explanationsFit_data();
     void explanationsFit();
     void largestZoomOnFullHd();
+    void everyScreen_data();
+    void everyScreen();
+    void otherWindowsFollow();
+    void stepKeepsTheAnswer();
 
 private:
     QWidget *open(PageId id) { return showActive(*m_program, id); }
@@ -358,11 +404,6 @@ void TestZoom::programWide()
     QVERIFY(zoomTo(*m_program, vascular, 100));
     QCOMPARE(list->geometry(), listAt100);
     QCOMPARE(QFontInfo(text->font()).pixelSize(), glossaryFont);
-    // A new run starts at 100%: the zoom is not kept.
-    QVERIFY(zoomTo(*m_program, vascular, 150));
-    m_program = std::make_unique<Program>();
-    m_program->start();
-    QCOMPARE(m_program->zoom().percent(), 100);
 }
 
 void TestZoom::wheelZoomsThePageNotTheBox()
@@ -410,68 +451,66 @@ void TestZoom::levelShownAndAnnounced()
     QVERIFY(window->rect().contains(level->geometry()));
     // It fades away by itself.
     QTRY_VERIFY_WITH_TIMEOUT(!window->findChild<QLabel *>(QStringLiteral("zoomLevel")), 3000);
-    // No literal of the page changed.
-    QCOMPARE(window->windowTitle(), QStringLiteral("Test"));
+    // Shown afresh after it has gone, and at the end of the steps it says so.
+    QVERIFY(zoomTo(*m_program, window, 300));
+    QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+    level = window->findChild<QLabel *>(QStringLiteral("zoomLevel"));
+    QVERIFY(level && level->isVisible());
+    QCOMPARE(level->text(), QStringLiteral("Zoom 300% (largest)"));
+    QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(zoomTo(*m_program, window, 50));
+    ctrlWheel(window, -1);
+    QCOMPARE(level->text(), QStringLiteral("Zoom 50% (smallest)"));
 }
 
 void TestZoom::answersFit_data()
 {
     QTest::addColumn<PageId>("id");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("percent");
-    const std::pair<PageId, std::vector<int>> rows[] = {
-        {PageId::CardiacFunctionCurves, {2, 4, 6}},
-        {PageId::VascularFunctionCurves, {2, 3, 4, 5, 6}},
-        {PageId::Interactions, {2, 3, 4, 5, 6, 7}},
-    };
-    for (const auto &[id, topics] : rows) {
-        for (int row : topics) {
-            for (int percent : kZoomSteps)
-                QTest::addRow("%s row %d at %d%%", pageName(id), row, percent)
-                    << id << row << percent;
-        }
-    }
+    QTest::addColumn<std::vector<int>>("topics");
+    QTest::addRow("cardiac") << PageId::CardiacFunctionCurves << std::vector<int>{2, 4, 6};
+    QTest::addRow("vascular") << PageId::VascularFunctionCurves << std::vector<int>{2, 3, 4, 5, 6};
+    QTest::addRow("interactions") << PageId::Interactions << std::vector<int>{2, 3, 4, 5, 6, 7};
 }
 
 void TestZoom::answersFit()
 {
     QFETCH(PageId, id);
-    QFETCH(int, row);
-    QFETCH(int, percent);
+    QFETCH(std::vector<int>, topics);
     QWidget *window = open(id);
-    QVERIFY(zoomTo(*m_program, window, percent));
-    QVERIFY(clickRow(control<QListWidget>(*m_program, id, "basicList1"), row));
+    auto *list = control<QListWidget>(*m_program, id, "basicList1");
     auto *box = control<QPlainTextEdit>(*m_program, id, "BasicAnswers1");
-    QVERIFY(box->isVisible());
-    QVERIFY(textFits(box));
-}
-
-void TestZoom::explanationsFit_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("percent");
-    for (int k = 1; k <= 20; ++k) {
-        for (int percent : kZoomSteps)
-            QTest::addRow("explanation %d at %d%%", k, percent) << k << percent;
+    for (int percent : kZoomSteps) {
+        QVERIFY(zoomTo(*m_program, window, percent));
+        for (int row : topics) {
+            QVERIFY(clickRow(list, row));
+            QVERIFY(box->isVisible());
+            QVERIFY2(textFits(box), qPrintable(QStringLiteral("row %1 at %2%").arg(row).arg(percent)));
+        }
     }
 }
 
 void TestZoom::explanationsFit()
 {
-    QFETCH(int, number);
-    QFETCH(int, percent);
     QWidget *window = open(PageId::Test);
-    QTest::mouseClick(control<QPushButton>(*m_program, PageId::Test, "cmdStart"), Qt::LeftButton);
-    for (int k = 1; k < number; ++k)
-        QTest::mouseClick(control<QPushButton>(*m_program, PageId::Test, "cmdNext"), Qt::LeftButton);
-    QVERIFY(zoomTo(*m_program, window, percent));
     auto *list = control<QListWidget>(*m_program, PageId::Test, "List2");
-    // The six lines of the question fit the list, with no scroll bar.
-    QCOMPARE(list->verticalScrollBar()->maximum(), 0);
-    QVERIFY(clickRow(list, kQuestions[std::size_t(number - 1)].keyLine));
     auto *text = control<QPlainTextEdit>(*m_program, PageId::Test, "Text");
-    QCOMPARE(text->toPlainText(), QString::fromLatin1(kQuestions[std::size_t(number - 1)].explanation));
-    QVERIFY(textFits(text));
+    QTest::mouseClick(control<QPushButton>(*m_program, PageId::Test, "cmdStart"), Qt::LeftButton);
+    for (std::size_t k = 0; k < kQuestions.size(); ++k) {
+        // Up the steps for one question, down them for the next.
+        std::vector<int> steps(std::begin(kZoomSteps), std::end(kZoomSteps));
+        if (k % 2)
+            std::reverse(steps.begin(), steps.end());
+        for (int percent : steps) {
+            QVERIFY(zoomTo(*m_program, window, percent));
+            const QString at = QStringLiteral("question %1 at %2%").arg(k + 1).arg(percent);
+            // The six lines of the question fit the list, with no scroll bar.
+            QVERIFY2(list->verticalScrollBar()->maximum() == 0, qPrintable(at));
+            QVERIFY(clickRow(list, kQuestions[k].keyLine));
+            QCOMPARE(text->toPlainText(), QString::fromLatin1(kQuestions[k].explanation));
+            QVERIFY2(textFits(text), qPrintable(at));
+        }
+        QTest::mouseClick(control<QPushButton>(*m_program, PageId::Test, "cmdNext"), Qt::LeftButton);
+    }
 }
 
 void TestZoom::largestZoomOnFullHd()
@@ -506,6 +545,113 @@ void TestZoom::largestZoomOnFullHd()
     QCOMPARE(QApplication::allWidgets().size(), widgets);
     auto *glossary = windowOf(*m_program, PageId::Glossary);
     QVERIFY(glossary->screen()->availableGeometry().contains(glossary->geometry()));
+}
+
+void TestZoom::everyScreen_data()
+{
+    QTest::addColumn<PageId>("id");
+    QTest::addColumn<QSize>("workArea");
+    // A laptop's panel takes 32 pixels; the window manager's title bar 37.
+    const std::pair<const char *, QSize> screens[] = {
+        {"1920x1080", {1920, 1080}}, {"1366x768 with panel", {1366, 736}}, {"1280x720", {1280, 720}}};
+    for (const auto &[name, area] : screens) {
+        for (PageId id : kAllPages)
+            QTest::addRow("%s %s", pageName(id), name) << id << area;
+    }
+}
+
+void TestZoom::everyScreen()
+{
+    QFETCH(PageId, id);
+    QFETCH(QSize, workArea);
+    const int start = fittingPercent(workArea, m_program->windowNeeds());
+    // Nothing changes where the pages fit; on small screens they start smaller.
+    QVERIFY(workArea.height() >= 1080 ? start == 100 : start <= 90);
+    m_program->zoom().setStartPercent(start);
+    QWidget *window = open(id);
+    QVERIFY(window);
+    const QSize room = workArea - QSize(0, 37);
+    const bool maximized = window->isMaximized();
+    auto fitWindow = [&] {
+        window->showNormal();
+        window->resize(maximized ? room : window->size().boundedTo(room));
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    };
+    QVERIFY(fitWindow());
+    QVERIFY(reachable(window, QStringLiteral("start at %1%").arg(start)));
+    QVERIFY(!window->findChild<QScrollArea *>()->verticalScrollBar()->isVisible());
+    for (int percent : kZoomSteps) {
+        QVERIFY(zoomTo(*m_program, window, percent));
+        QVERIFY(fitWindow());
+        QVERIFY(reachable(window, QStringLiteral("%1%").arg(percent)));
+    }
+    // At the largest step the keyboard scrolls the page too.
+    auto *scroll = window->findChild<QScrollArea *>();
+    if (scroll->verticalScrollBar()->isVisible()) {
+        scroll->verticalScrollBar()->setValue(0);
+        QTest::keyClick(scroll->widget(), Qt::Key_PageDown);
+        QVERIFY(scroll->verticalScrollBar()->value() > 0);
+    }
+    // Ctrl+0 returns to the zoom the program started at, and says why it is smaller.
+    QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(m_program->zoom().percent(), start);
+    auto *level = window->findChild<QLabel *>(QStringLiteral("zoomLevel"));
+    QVERIFY(level);
+    QCOMPARE(level->text().endsWith(QLatin1String("(fits this screen)")), start < 100);
+}
+
+void TestZoom::otherWindowsFollow()
+{
+    QWidget *page = open(PageId::CardiacFunctionCurves);
+    QVERIFY(zoomTo(*m_program, page, 200));
+    auto *area = control<PictureArea>(*m_program, PageId::CardiacFunctionCurves, "cfc1");
+    QVERIFY(area);
+    QTest::mouseDClick(area, Qt::LeftButton);
+    FigureWindow *figure = FigureWindow::existing(area->figureOnView()->name);
+    QVERIFY(figure && QTest::qWaitForWindowActive(figure));
+    // It opens at least at the size of the figure on the page, and the figure fills it.
+    const QSizeF onPage = area->figureOnView()->canvas.size() * area->figureScale();
+    QVERIFY(figure->width() >= onPage.width() - 1 && figure->height() >= onPage.height() - 1);
+    auto *image = figure->findChild<QWidget *>(QStringLiteral("figureImage"));
+    QCOMPARE(image->geometry(), figure->rect());
+    // Its keys and Ctrl + wheel change the one zoom.
+    QTest::keyClick(figure, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(m_program->zoom().percent(), 175);
+    const QSize at175 = figure->size();
+    ctrlWheel(image, -3);
+    QCOMPARE(m_program->zoom().percent(), 110);
+    QVERIFY(figure->width() < at175.width());
+    QCOMPARE(image->geometry(), figure->rect());
+    // The explorer's fonts, spacing and least size grow with the zoom too.
+    QTest::keyClick(figure, Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(page, Qt::Key_E, Qt::ControlModifier);
+    Explorer *explorer = m_program->explorer();
+    QVERIFY(explorer && QTest::qWaitForWindowActive(explorer));
+    const int font = QFontInfo(explorer->font()).pixelSize();
+    const QSize least = explorer->minimumSize();
+    const int spacing = explorer->layout()->spacing();
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(explorer, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(m_program->zoom().percent(), 200);
+    QVERIFY(near(QFontInfo(explorer->font()).pixelSize(), font * 2));
+    QVERIFY(near(explorer->layout()->spacing(), spacing * 2));
+    QVERIFY(explorer->minimumWidth() > least.width() * 3 / 2);
+    QVERIFY(explorer->minimumHeight() > least.height() * 3 / 2);
+}
+
+void TestZoom::stepKeepsTheAnswer()
+{
+    // A step lays the answer out again without replacing its text, which a screen
+    // reader would read out once more.
+    QWidget *window = open(PageId::CardiacFunctionCurves);
+    auto *box = control<QPlainTextEdit>(*m_program, PageId::CardiacFunctionCurves, "BasicAnswers1");
+    QVERIFY(clickRow(control<QListWidget>(*m_program, PageId::CardiacFunctionCurves, "basicList1"), 2));
+    QSignalSpy changes(box->document(), &QTextDocument::contentsChange);
+    for (int percent : {150, 50, 100})
+        QVERIFY(zoomTo(*m_program, window, percent));
+    QCOMPARE(changes.count(), 0);
+    QVERIFY(textFits(box));
 }
 
 QTEST_MAIN(TestZoom)

@@ -1,12 +1,14 @@
 // Writes every figure of the catalogue to OUTDIR/<name>.<format> through the program's
 // own export (PNG on white by default). At scale 1 one canvas unit is one pixel (one
-// point in a PDF) and pixel (0, 0) is the canvas origin.
+// point in a PDF) and pixel (0, 0) is the canvas origin. The figures speak English, or
+// the language `--language` names.
 //
-// usage: render-figures OUTDIR [--scale S] [--format png|svg|pdf]
+// usage: render-figures OUTDIR [--scale S] [--format png|svg|pdf] [--language CODE]
 
 #include "figures/FigureCatalogue.h"
 #include "figures/FigureExport.h"
 #include "figures/Fonts.h"
+#include "shell/Language.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -17,7 +19,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const auto usage = [&err] {
-        err << "usage: render-figures OUTDIR [--scale S] [--format png|svg|pdf]\n";
+        err << "usage: render-figures OUTDIR [--scale S] [--format png|svg|pdf] [--language CODE]\n";
         return 2;
     };
 
@@ -40,6 +42,11 @@ int main(int argc, char *argv[])
                 return 2;
             }
             format = *chosen;
+        } else if (args[i] == QLatin1String("--language") && i + 1 < args.size()) {
+            if (!fc::setLanguage(args[++i])) {
+                err << "render-figures: no translation for " << args[i] << '\n';
+                return 2;
+            }
         } else if (outDir.isEmpty() && !args[i].startsWith(QLatin1String("--"))) {
             outDir = args[i];
         } else {

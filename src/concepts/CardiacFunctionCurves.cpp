@@ -11,8 +11,8 @@ const ConceptPageTable &cardiacPageTable()
 {
     using A = Action;
     static const ConceptPageTable table{
-        {"CardiacFunctionCurves", "Loop Basics", pageColour::blue, twipsSize(13230, 10860),
-         WindowPlacement::Maximized, kBasicsMenu},
+        {"CardiacFunctionCurves", QT_TRANSLATE_NOOP("Page", "Loop Basics"), pageColour::blue,
+         twipsSize(13230, 10860), WindowPlacement::Maximized, kBasicsMenu},
         true,
         twips(600, 360, 3855, 375),
         twips(480, 840, 4575, 3660),
@@ -25,16 +25,19 @@ const ConceptPageTable &cardiacPageTable()
         // figure that covers cfc1.
         {{A::Show, "cfc1"}},
         {
-            {"  CARDIAC FUNCTION CURVES   ", {}},
+            {QT_TRANSLATE_NOOP("ConceptPage", "  CARDIAC FUNCTION CURVES   "), {}},
             {"", {}},
-            {" What is a Cardiac Function Curve?",
+            {QT_TRANSLATE_NOOP("ConceptPage", " What is a Cardiac Function Curve?"),
              {{A::Hide, "cfc2"}, {A::Show, "cfc1"}, {A::Box}},
              texts::kCfcWhatIs},
             {"", {}},
-            {" What is the effect of contractility?", {{A::Show, "cfc2"}, {A::Box}},
+            {QT_TRANSLATE_NOOP("ConceptPage", " What is the effect of contractility?"),
+             {{A::Show, "cfc2"}, {A::Box}},
              texts::kCfcContractility},
             {"", {}},
-            {" Why does CO not increase at large CVP?", {{A::Box}}, texts::kCfcLargeCvp},
+            {QT_TRANSLATE_NOOP("ConceptPage", " Why does CO not increase at large CVP?"),
+             {{A::Box}},
+             texts::kCfcLargeCvp},
         },
     };
     return table;

@@ -8,11 +8,14 @@
 #include "shell/SystemColours.h"
 #include "shell/TextBox.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <set>
 #include <string_view>
 
@@ -69,7 +72,8 @@ void ConceptPage::buildControls(QWidget *client)
     if (m_table.fontOnWindow)
         client->setFont(font);
 
-    m_hint = new QLabel(QStringLiteral("Click on topic to see related text"), client);
+    m_hint = new QLabel(
+        QCoreApplication::translate("ConceptPage", "Click on topic to see related text"), client);
     m_hint->setObjectName(QStringLiteral("Label3"));
     m_hint->setGeometry(m_table.hint);
     m_hint->setFont(font);
@@ -90,7 +94,7 @@ void ConceptPage::buildControls(QWidget *client)
 
     m_answers = new TextBox(client);
     m_answers->setObjectName(QStringLiteral("BasicAnswers1"));
-    m_answers->setAccessibleName(QStringLiteral("Answer"));
+    m_answers->setAccessibleName(QCoreApplication::translate("ConceptPage", "Answer"));
     m_answers->setGeometry(m_table.answers);
     m_answers->setFont(font);
     m_answers->setReadOnly(true);
@@ -134,6 +138,22 @@ void ConceptPage::buildControls(QWidget *client)
     }
 
     QWidget::setTabOrder(m_list, m_answers);
+    // The figures come after the page's own controls, upper before lower; an overlay
+    // is reached through its container.
+    std::vector<PictureArea *> figures;
+    for (const AreaLayout &layout : m_table.areas) {
+        if (!layout.container)
+            figures.push_back(area(layout.name));
+    }
+    std::stable_sort(figures.begin(), figures.end(), [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QWidget *previous = m_answers;
+    for (PictureArea *figure : figures) {
+        figure->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(previous, figure);
+        previous = figure;
+    }
     m_list->setFocus();
 }
 
@@ -172,7 +192,7 @@ void ConceptPage::Form_Load()
     for (const Action &action : m_table.startup)
         apply(action);
     for (const TopicRow &row : m_table.topics)
-        m_list->appendRow(QString::fromLatin1(row.text));
+        m_list->appendRow(QCoreApplication::translate("ConceptPage", row.text));
 }
 
 void ConceptPage::basicList1_Click()
@@ -186,7 +206,7 @@ void ConceptPage::basicList1_Click()
     for (const Action &action : row.actions)
         apply(action);
     if (row.answer)
-        m_answers->setPlainText(QString::fromLatin1(row.answer));
+        m_answers->setPlainText(QCoreApplication::translate("ConceptPage", row.answer));
 }
 
 QString ConceptPage::topicOnView() const
@@ -199,7 +219,11 @@ QString ConceptPage::topicOnView() const
 
 void ConceptPage::BasicAnswers1_Click()
 {
+    // From the box the focus goes back to the list, not on to the figures after it.
+    const bool focused = m_answers->hasFocus();
     m_answers->hide();
+    if (focused)
+        m_list->setFocus();
 }
 
 void ConceptPage::apply(const Action &action)

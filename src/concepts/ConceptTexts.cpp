@@ -1,10 +1,13 @@
 #include "concepts/ConceptTexts.h"
 
+#include <QtGlobal>
+
 namespace fc::texts {
 
 // Cardiac function curve page
 
-const char *const kCfcWhatIs =
+const char *const kCfcWhatIs = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "A Cardiac Function Curve (CFC) is a graphical representation showing how cardiac output"
     " (CO) varies as the input pressure to the heart changes."
     " The input pressure may be taken as the right atrial pressure or as the central venous"
@@ -13,9 +16,10 @@ const char *const kCfcWhatIs =
     " ventricles fill more completely during diastole, end diastolic volume increases and so"
     " does stroke volume."
     " With heart rate held constant, CO therefore moves in the same direction as CVP over a"
-    " certain range of filling pressures.";
+    " certain range of filling pressures.");
 
-const char *const kCfcContractility =
+const char *const kCfcContractility = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     " The effects of changes in cardiac contractility can be understood by seeing what"
     " happens to CO at a fixed value of CVP."
     " In the figure the fixed CVP is marked by the vertical dotted line."
@@ -23,18 +27,20 @@ const char *const kCfcContractility =
     " Increased contractility, for example from increased sympathetic drive to the heart,"
     " makes CO greater, and decreased contractility makes it smaller."
     " The same is true at any CVP, not only at the one drawn: CO changes in the same"
-    " direction as contractility. ";
+    " direction as contractility. ");
 
-const char *const kCfcLargeCvp =
+const char *const kCfcLargeCvp = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "The increase in CO as CVP increases depends of the Frank-Starling mechanism."
     " The mechanism rests on an increasingly favorable overlap of actin and myosin filaments"
     " as the muscle fibers are stretched by a larger end diastolic volume."
     " Once the optimal overlap of the filaments is reached, further stretch adds no more"
-    " active force, so stroke volume and cardiac output rise no further.";
+    " active force, so stroke volume and cardiac output rise no further.");
 
 // Vascular function curve page
 
-const char *const kVfcWhatIs =
+const char *const kVfcWhatIs = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "A Vascular Function Curve (VFC) is a graphical representation showing the relationship"
     " between cardiac output (CO) and central venous pressure (CVP)."
     " Some texts call it the venous return curve."
@@ -48,9 +54,10 @@ const char *const kVfcWhatIs =
     " arterioles, leaving less pressure on the venous side."
     " Put another way, the heart lowers CVP by moving blood out of the veins and into the arteries."
     " Each region of the curve tells something different about the circulation."
-    " Choose the regions in the list on the left to learn what each of them means. ";
+    " Choose the regions in the list on the left to learn what each of them means. ");
 
-const char *const kVfcRegion1 =
+const char *const kVfcRegion1 = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     " Point 1 corresponds to a condition in which CO is zero."
     " It is a theoretical no-flow point: if the heart stopped and pressures throughout the"
     " circulation were allowed to equalize, CVP would settle at this value."
@@ -63,9 +70,10 @@ const char *const kVfcRegion1 =
     " A fall in compliance, as with more sympathetic drive to the veins, has the same effect."
     " Conversely, a blood loss or a reduced sympathetic drive to the veins lowers the mean"
     " circulatory pressure and moves the curve to the left (VFC-C)."
-    " In each case the slope stays the same, because arteriolar resistance is unchanged.";
+    " In each case the slope stays the same, because arteriolar resistance is unchanged.");
 
-const char *const kVfcRegion2 =
+const char *const kVfcRegion2 = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "Region 2 corresponds to the condition in which blood flow is now occuring."
     " As flow rises from point 1, the pressure loss across the arterioles grows and the"
     " pressure left to fill the central veins falls, so CVP falls."
@@ -79,9 +87,10 @@ const char *const kVfcRegion2 =
     " Arteriolar vasoconstriction raises TPR and flattens the curve (curve C): more pressure"
     " is lost across the arterioles, so the same CO needs a higher driving pressure and leaves a lower CVP."
     " These changes in slope occur without a change in point 1, since the mean circulatory"
-    " pressure depends on volume and compliance, not on resistance.  ";
+    " pressure depends on volume and compliance, not on resistance.  ");
 
-const char *const kVfcRegions3And4 =
+const char *const kVfcRegions3And4 = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "Point 3 and region 4 demonstrate a physical change in the relationship between CO and CVP."
     " When CVP falls to a low level (point 3), the transmural pressure of the central veins,"
     " the difference between the pressure inside and outside them, becomes too low to hold them open."
@@ -90,9 +99,10 @@ const char *const kVfcRegions3And4 =
     " however low CVP falls, so region 4 is flat."
     " Point 3 therefore marks the largest CO that the veins can return to the heart."
     " This part of the curve lies mostly outside the physiological range, but it shows that"
-    " venous resistance, usually small, can matter. ";
+    " venous resistance, usually small, can matter. ");
 
-const char *const kVfcRelationships =
+const char *const kVfcRelationships = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "Cardiac and Vascular functions both are related to CVP but in different ways."
     " For the heart, a higher CVP means more filling and, through the Frank-Starling"
     " mechanism, a larger CO; for the vasculature, a larger CO means a lower CVP."
@@ -101,11 +111,12 @@ const char *const kVfcRelationships =
     " In the figure the operating point lies at a CVP of 2 mmHg and a CO of 5 liters/minute."
     " Plotting both curves together provides a framework for understanding physiological and"
     " pathological changes, since each change moves one curve or both and so shifts the operating point."
-    " These changes are taken up in the sub-module 'Interactions and Changes'. ";
+    " These changes are taken up in the sub-module 'Interactions and Changes'. ");
 
 // Interactions and changes page
 
-const char *const kTpr =
+const char *const kTpr = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "Changes in TPR cause the slope of the VFC to change."
     " Vasodilation steepens the VFC and vasoconstriction flattens it, while the point where"
     " the curve meets the CVP axis stays where it is."
@@ -120,9 +131,10 @@ const char *const kTpr =
     " Over a fair range, however, the CFC changes little: a raised afterload lowers stroke"
     " volume, but the blood left in the ventricle raises end diastolic volume, and the"
     " Frank-Starling mechanism restores the output."
-    " The figure therefore shows only the change in the VFC.";
+    " The figure therefore shows only the change in the VFC.");
 
-const char *const kVolume =
+const char *const kVolume = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     " The key to understanding the effects of blood volume or compliance changes is to"
     " recognize that each of these effects the mean circulatory pressure (mcp)."
     " The mcp is the pressure that would be found throughout the circulation at zero CO, and"
@@ -135,9 +147,10 @@ const char *const kVolume =
     " The figure shows both shifts: red (+V, -C) and blue (-V, +C)."
     " Clinical examples of a reduced mcp include neurogenic shock (in which the loss of"
     " sympathetic tone enlarges vascular capacity), major blood loss, dehydration, and a"
-    " sudden enlargement of vascular capacity such as the removal of a large tumor.";
+    " sudden enlargement of vascular capacity such as the removal of a large tumor.");
 
-const char *const kContractility =
+const char *const kContractility = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "Contractility is an index of the intrinisic velocity and force of contraction of cardiac myocytes."
     " It depends mainly on the calcium made available to the contractile proteins with each"
     " beat, largely by release from the sarcoplasmic reticulum, on how well the cell uses"
@@ -151,9 +164,10 @@ const char *const kContractility =
     " If the VFC is unchanged, the operating point moves up and to the left along it, to a"
     " higher CO and a lower CVP."
     " In the body, however, sympathetic activation rarely acts on the heart alone: its"
-    " effects on the arterioles and veins usually change the VFC as well, so both curves move together. ";
+    " effects on the arterioles and veins usually change the VFC as well, so both curves move together. ");
 
-const char *const kBloodLoss =
+const char *const kBloodLoss = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "The effects of blood loss depend on the amount and rate of hemmorrhage."
     " After an acute, large loss the vessels are less full relative to their capacity, so"
     " mcp falls (point 1)."
@@ -168,9 +182,10 @@ const char *const kBloodLoss =
     " below normal: the compensation is only partial."
     " Over days to weeks, plasma volume is restored: the kidney retains salt and water, and"
     " the liver synthesizes new plasma proteins."
-    " As volume returns, mcp and CO return toward their normal values and the reflex gradually subsides. ";
+    " As volume returns, mcp and CO return toward their normal values and the reflex gradually subsides. ");
 
-const char *const kOrthostatic =
+const char *const kOrthostatic = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "Orthostatic or postural changes effect the distribution of blood volume and can produce"
     " effects similar to those produced by blood loss."
     " When a supine person is tilted upright, gravity quickly shifts blood out of the"
@@ -184,9 +199,10 @@ const char *const kOrthostatic =
     " In the upright position CO therefore settles slightly lower, and TPR slightly higher,"
     " than in the supine position."
     " Where the sympathetic responses are defective, as in some autonomic disorders or with"
-    " certain drugs, arterial pressure cannot be maintained and fainting may occur. ";
+    " certain drugs, arterial pressure cannot be maintained and fainting may occur. ");
 
-const char *const kHeartFailure =
+const char *const kHeartFailure = QT_TRANSLATE_NOOP(
+    "ConceptPage",
     "Heart failure is a general term which describes a diminished pumping function that is"
     " no longer fully adequate to provide perfusion for all organs and tissues."
     " Its main defect is a reduced contractility."
@@ -199,6 +215,6 @@ const char *const kHeartFailure =
     " right, so the heart works at a higher CVP and, by the Frank-Starling mechanism, a larger CO."
     " Once this reserve is used up, more fluid only raises CVP further without raising CO."
     " Positive inotropic drugs may raise contractility and CO, but they also raise the"
-    " oxygen demand of the myocardium, which may further harm a heart that is already short of oxygen.";
+    " oxygen demand of the myocardium, which may further harm a heart that is already short of oxygen.");
 
 }  // namespace fc::texts

@@ -28,17 +28,17 @@ const ConceptPageTable &vascularPageTable()
         // Some rows show the box before their figures, others after; rows 4 and 5
         // leave vfc4 as earlier rows set it.
         {
-            {"  VASCULAR FUNCTION CURVES   ", {}},
+            {QT_TRANSLATE_NOOP("ConceptPage", "  VASCULAR FUNCTION CURVES   "), {}},
             {"", {}},
-            {" What is a Vascular Function Curve?",
+            {QT_TRANSLATE_NOOP("ConceptPage", " What is a Vascular Function Curve?"),
              {{A::Hide, "vfc3"}, {A::Hide, "vfc2"}, {A::Hide, "vfc4"}, {A::Box}},
              texts::kVfcWhatIs},
-            {" Region 1 ", {{A::Hide, "vfc3"}, {A::Hide, "vfc4"}, {A::Show, "vfc2"}, {A::Box}},
+            {QT_TRANSLATE_NOOP("ConceptPage", " Region 1 "), {{A::Hide, "vfc3"}, {A::Hide, "vfc4"}, {A::Show, "vfc2"}, {A::Box}},
              texts::kVfcRegion1},
-            {" Region 2 ", {{A::Box}, {A::Show, "vfc2"}, {A::Show, "vfc3"}}, texts::kVfcRegion2},
-            {" Regions 3 and 4 ", {{A::Box}, {A::Hide, "vfc2"}, {A::Hide, "vfc3"}},
+            {QT_TRANSLATE_NOOP("ConceptPage", " Region 2 "), {{A::Box}, {A::Show, "vfc2"}, {A::Show, "vfc3"}}, texts::kVfcRegion2},
+            {QT_TRANSLATE_NOOP("ConceptPage", " Regions 3 and 4 "), {{A::Box}, {A::Hide, "vfc2"}, {A::Hide, "vfc3"}},
              texts::kVfcRegions3And4},
-            {" Vascular-Cardiac Relationships",
+            {QT_TRANSLATE_NOOP("ConceptPage", " Vascular-Cardiac Relationships"),
              {{A::Box}, {A::Hide, "vfc2"}, {A::Hide, "vfc3"}, {A::Show, "vfc4"}},
              texts::kVfcRelationships},
         },

@@ -84,7 +84,7 @@ void CurvesView::paintEvent(QPaintEvent *event)
     // The fixed layer comes from its kept rendering; only the curves are painted.
     QPainter painter(this);
     painter.setClipRect(event->rect() & contentsRect());
-    drawFigureFitted(painter, explorerBackground(), contentsRect(),
+    drawFigureFitted(painter, m_fixedLayer, explorerBackground(), contentsRect(),
                      palette().color(QPalette::Window));
     painter.setTransform(fitted(explorerBackground(), contentsRect()), true);
     paintFigure(painter, m_curves);

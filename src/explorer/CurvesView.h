@@ -2,6 +2,7 @@
 
 #include "figures/Figure.h"
 #include "figures/FigureCommands.h"
+#include "figures/FigurePixmap.h"
 
 #include <QFrame>
 
@@ -9,8 +10,8 @@ namespace fc {
 
 // Shows the explorer's figure, its fixed layer under the curves of the moment, scaled
 // up or down to fill the widget while keeping the canvas's proportions, and centred.
-// The fixed layer is painted once per size, so a change of factors repaints only the
-// curves over it.
+// The fixed layer is painted once per size and device pixel ratio and kept by the view,
+// so a change of factors repaints only the curves over it.
 // For assistive technology it is a graphic described after the curves on view. Like
 // every figure it can be copied, saved and printed, from its context menu or by keys
 // while it has the focus.
@@ -38,6 +39,7 @@ protected:
 private:
     Figure m_curves;
     FigureSource m_figure;
+    KeptFigure m_fixedLayer;
 };
 
 }  // namespace fc

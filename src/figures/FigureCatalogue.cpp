@@ -1,5 +1,8 @@
 #include "figures/FigureCatalogue.h"
 
+#include "shell/Language.h"
+
+#include <map>
 #include <vector>
 
 namespace fc {
@@ -28,16 +31,17 @@ constexpr Entry kEntries[] = {
     {"test1", makeTest1},
 };
 
-// Built once, on first use, and never changed: pages keep pointers into it.
+// Built once per language, on first use in it, and never changed or freed: pages and
+// windows keep pointers into it.
 const std::vector<Figure> &catalogue()
 {
-    static const std::vector<Figure> figures = [] {
-        std::vector<Figure> built;
-        built.reserve(std::size(kEntries));
+    static std::map<QString, std::vector<Figure>> byLanguage;
+    std::vector<Figure> &figures = byLanguage[currentLanguage()];
+    if (figures.empty()) {
+        figures.reserve(std::size(kEntries));
         for (const Entry &entry : kEntries)
-            built.push_back(entry.make());
-        return built;
-    }();
+            figures.push_back(entry.make());
+    }
     return figures;
 }
 

@@ -126,7 +126,14 @@ QString proposedFileName(const Figure &figure)
 bool saveFigureTelling(const Figure &figure, const QString &path, ExportFormat format,
                        QWidget *parent, double scale)
 {
-    const QString why = saveFigure(figure, path, format, scale);
+    SaveFile file(path);
+    return saveFigureTelling(figure, file, path, format, parent, scale);
+}
+
+bool saveFigureTelling(const Figure &figure, SaveFile &file, const QString &path,
+                       ExportFormat format, QWidget *parent, double scale)
+{
+    const QString why = saveFigure(figure, file, format, scale);
     if (why.isEmpty())
         return true;
     tell(parent, QStringLiteral("Save As"),

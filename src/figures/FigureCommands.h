@@ -29,6 +29,9 @@ void saveFigureAs(SharedFigure figure, QWidget *parent);
 // Saves, or tells in a message box what went wrong and where. Returns whether it saved.
 bool saveFigureTelling(const Figure &figure, const QString &path, ExportFormat format,
                        QWidget *parent, double scale = 1.0);
+// The same through `file`, which saves to `path`.
+bool saveFigureTelling(const Figure &figure, SaveFile &file, const QString &path,
+                       ExportFormat format, QWidget *parent, double scale = 1.0);
 void printFigureAsking(SharedFigure figure, QWidget *parent);
 void previewFigure(SharedFigure figure, QWidget *parent);
 

@@ -13,7 +13,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -161,20 +160,31 @@ QByteArray figureData(const Figure &figure, ExportFormat format, double scale)
     return {};
 }
 
-QString saveFigure(const Figure &figure, const QString &path, ExportFormat format, double scale)
+QString saveFigure(const Figure &figure, SaveFile &file, ExportFormat format, double scale)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open())
         return file.errorString();
     const QByteArray data = figureData(figure, format, scale);
     if (data.isEmpty()) {
-        file.cancelWriting();
+        file.cancel();
         return QStringLiteral("The figure could not be drawn as %1.")
             .arg(suffixOf(format).toUpper());
     }
-    if (file.write(data) != data.size() || !file.commit())
+    if (!file.write(data)) {
+        const QString why = file.errorString();
+        file.cancel();
+        return why;
+    }
+    // The commit removes the temporary file when it fails.
+    if (!file.commit())
         return file.errorString();
     return {};
+}
+
+QString saveFigure(const Figure &figure, const QString &path, ExportFormat format, double scale)
+{
+    SaveFile file(path);
+    return saveFigure(figure, file, format, scale);
 }
 
 QMimeData *figureMimeData(const Figure &figure)

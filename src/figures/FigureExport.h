@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSaveFile>
 #include <QString>
 
 #include <optional>
@@ -34,8 +35,26 @@ QImage figureImage(const Figure &figure, double scale = 1.0);
 // PDF: one page the size of the canvas, `scale` points per canvas unit, fonts embedded.
 QByteArray figureData(const Figure &figure, ExportFormat format, double scale = 1.0);
 
-// Writes figureData to `path` through QSaveFile: on failure nothing is left behind and an
-// existing file stays as it was. Returns an empty string, or why it failed.
+// The steps of a save, QSaveFile's: the data goes to a temporary file that replaces the
+// file at `path` only when committed. A save that fails at a step can be stood in.
+class SaveFile {
+public:
+    explicit SaveFile(const QString &path) : m_file(path) {}
+    virtual ~SaveFile() = default;
+    bool open() { return m_file.open(QIODevice::WriteOnly); }
+    virtual bool write(const QByteArray &data) { return m_file.write(data) == data.size(); }
+    virtual bool commit() { return m_file.commit(); }
+    void cancel() { m_file.cancelWriting(); }
+    virtual QString errorString() const { return m_file.errorString(); }
+
+protected:
+    QSaveFile m_file;
+};
+
+// Writes figureData to `file`: on failure nothing is left behind and an existing file
+// stays as it was. Returns an empty string, or why it failed.
+QString saveFigure(const Figure &figure, SaveFile &file, ExportFormat format,
+                   double scale = 1.0);
 QString saveFigure(const Figure &figure, const QString &path, ExportFormat format,
                    double scale = 1.0);
 

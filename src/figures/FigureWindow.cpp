@@ -2,9 +2,11 @@
 
 #include "figures/Figure.h"
 #include "figures/FigureCommands.h"
+#include "figures/FigureImage.h"
 #include "figures/FigurePixmap.h"
 #include "figures/PictureArea.h"
 #include "shell/TopLevel.h"
+#include "shell/Zoom.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -14,6 +16,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -45,7 +48,12 @@ FigureWindow::FigureWindow(SharedFigure shared)
     setAccessibleDescription(figure.description);
     setPalette(QPalette(colour::white));
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The figure is the window's one control: an image carrying its description.
+    auto *image = new FigureImage(m_figure, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(image);
+    setFocusProxy(image);
 
     addFigureActions(this, [figure = m_figure] { return figure; }, this, true);
     m_preview = new QAction(tr("Print Preview\u2026"), this);
@@ -59,6 +67,9 @@ FigureWindow::FigureWindow(SharedFigure shared)
                     m_explore->trigger();
             });
     resize(sizeHint());
+    // Opened from a zoomed page, the window grows with the zoom and follows it.
+    if (Zoom *zoom = Zoom::current())
+        zoom->attach(this, this, WindowSizing::GrowsWithZoom);
 }
 
 FigureWindow *FigureWindow::open(SharedFigure figure, QAction *explore)
@@ -89,11 +100,6 @@ void FigureWindow::closeAll()
     openWindows().clear();
 }
 
-double FigureWindow::figureScale() const
-{
-    return std::min(width() / m_figure->canvas.width(), height() / m_figure->canvas.height());
-}
-
 QSize FigureWindow::sizeHint() const
 {
     // The natural size, or as much of it as the screen has room for.
@@ -103,12 +109,6 @@ QSize FigureWindow::sizeHint() const
     const double scale = std::min({1.0, room.width() / natural.width(),
                                    room.height() / natural.height()});
     return (natural * scale).toSize();
-}
-
-void FigureWindow::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    drawFigureFitted(painter, *m_figure, rect(), colour::white);
 }
 
 void FigureWindow::keyPressEvent(QKeyEvent *event)

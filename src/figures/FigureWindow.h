@@ -28,13 +28,10 @@ public:
     static void closeAll();
 
     const Figure &figure() const { return *m_figure; }
-    // The scale from canvas units to window pixels used when painting.
-    double figureScale() const;
 
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 

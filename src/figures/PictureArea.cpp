@@ -23,31 +23,30 @@ namespace fc {
 
 namespace {
 
-// Everything the frame's pixels depend on: the style, the frame's kind and place, and
-// the colours it may be drawn in.
-QString frameKey(const QFrame &frame)
+// The focus mark's line, in pixels of the 100% design.
+constexpr int kFocusMarkWidth = 2;
+
+// The colours a frame may be drawn in; equal palettes of different areas give the same
+// number.
+size_t coloursKey(const QPalette &palette)
 {
-    const QPalette &palette = frame.palette();
-    size_t colours = 0;
+    size_t key = 0;
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role)
-            colours = qHashMulti(colours, palette.color(QPalette::ColorGroup(group),
-                                                        QPalette::ColorRole(role)).rgba());
+            key = qHashMulti(key, palette.color(QPalette::ColorGroup(group),
+                                                QPalette::ColorRole(role)).rgba());
     }
-    const QRect r = frame.frameRect();
-    return QStringLiteral("%1 %2 %3 %4 %5,%6,%7,%8 %9 %10")
-        .arg(frame.style()->name())
-        .arg(frame.frameStyle())
-        .arg(frame.lineWidth())
-        .arg(frame.midLineWidth())
-        .arg(r.x())
-        .arg(r.y())
-        .arg(r.width())
-        .arg(r.height())
-        .arg(int(frame.isEnabled()) * 2
-             + int(frame.isActiveWindow()
-                   && !palette.isEqual(QPalette::Active, QPalette::Inactive)))
-        .arg(colours, 0, 16);
+    return key;
+}
+
+// Everything the frame's pixels depend on: the style, the frame's kind and place, and
+// its colours (`colours`, from coloursKey).
+size_t frameKey(const QFrame &frame, size_t colours)
+{
+    return qHashMulti(colours, frame.style()->name(), frame.frameStyle(), frame.lineWidth(),
+                      frame.midLineWidth(), frame.frameRect(), frame.isEnabled(),
+                      frame.isActiveWindow()
+                          && !frame.palette().isEqual(QPalette::Active, QPalette::Inactive));
 }
 
 }  // namespace
@@ -66,9 +65,14 @@ PictureArea::PictureArea(QWidget *parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     describeFigureOnView();
-    // An overlay sits on its container's top-left corner and covers it.
-    if (auto *container = qobject_cast<PictureArea *>(parent))
+    setToolTip(tr("Double-click to enlarge \u00B7 right-click to copy, save or print"
+                  " \u00B7 Ctrl+E to explore"));
+    // An overlay sits on its container's top-left corner and covers it; the keyboard
+    // focus goes to the container, which acts on the overlay on view.
+    if (auto *container = qobject_cast<PictureArea *>(parent)) {
         setGeometry(container->rect());
+        setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 void PictureArea::setFigure(const Figure *figure)
@@ -161,22 +165,18 @@ void PictureArea::paintEvent(QPaintEvent *event)
     if (m_figure) {
         QPainter painter(this);
         painter.setClipRect(area);
-        const QTransform device = painter.deviceTransform();
-        if (device.type() <= QTransform::TxScale && device.m11() == device.m22()) {
-            // The figure's rendering for this size, ratio and background, put on a
-            // whole device pixel. Above a ratio of 1 the frame's lines reach a device
-            // pixel inside, and a figure's edge is drawn over them.
-            const QPointF corner = device.map(QPointF(area.topLeft()));
-            const QPointF whole(std::floor(corner.x()), std::floor(corner.y()));
-            const auto frame = [this, &area](QPainter &p) {
-                p.translate(-area.topLeft());
-                drawFrame(&p);
-            };
-            const QPixmap picture =
-                figurePixmap(*m_figure, {area.size(), figureScale(), device.m11(), background(),
-                                         corner - whole, frame, frameKey(*this)});
-            painter.drawPixmap(device.inverted().map(whole), picture);
-        } else {
+        // The figure's rendering for this size, ratio and background. Above a ratio
+        // of 1 the frame's lines reach a device pixel inside, and a figure's edge is
+        // drawn over them.
+        const auto frame = [this, &area](QPainter &p) {
+            p.translate(-area.topLeft());
+            drawFrame(&p);
+        };
+        if (!m_coloursKey)
+            m_coloursKey = coloursKey(palette());
+        if (!m_rendering.draw(painter, *m_figure, area.topLeft(),
+                              {area.size(), figureScale(), 1, background(), {}, frame,
+                               frameKey(*this, *m_coloursKey)})) {
             // Turned or stretched unevenly, as only a render onto another painter
             // does: drawn directly.
             painter.translate(area.topLeft());
@@ -184,11 +184,38 @@ void PictureArea::paintEvent(QPaintEvent *event)
             paintFigure(painter, *m_figure);
         }
     }
-    if (hasFocus()) {
-        // Drawn over the figure, so the keyboard focus is seen on the area.
+    const auto *container = qobject_cast<const PictureArea *>(parentWidget());
+    if (hasFocus() || (container && container->hasFocus())) {
+        // Drawn over the figure, so the keyboard focus is seen on the area: solid and
+        // dark, it stands out against the white and pale yellow backgrounds alike.
         QPainter painter(this);
-        paintFocusMark(painter, area, palette().color(QPalette::WindowText), zoomFactor(this), 1);
+        const double zoom = zoomFactor(this);
+        const int width = std::max(2, zoomed(kFocusMarkWidth, zoom));
+        painter.setPen(QPen(pageColour::darkBlue, width, Qt::SolidLine, Qt::SquareCap,
+                            Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        const int inset = zoomed(2, zoom) + width / 2;
+        painter.drawRect(QRectF(area).adjusted(inset, inset, -inset, -inset));
     }
+}
+
+void PictureArea::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    updateWithOverlays();
+}
+
+void PictureArea::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    updateWithOverlays();
+}
+
+void PictureArea::updateWithOverlays()
+{
+    update();
+    for (PictureArea *overlay : findChildren<PictureArea *>(Qt::FindDirectChildrenOnly))
+        overlay->update();
 }
 
 void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
@@ -249,6 +276,13 @@ void PictureArea::prepare(const Figure &figure, const QSize &size,
     painter.translate(area.contentsRect().topLeft());
     painter.scale(area.figureScale(), area.figureScale());
     paintFigure(painter, figure);
+}
+
+void PictureArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_coloursKey.reset();
+    QFrame::changeEvent(event);
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)

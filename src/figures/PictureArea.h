@@ -1,5 +1,7 @@
 #pragma once
 
+#include "figures/FigurePixmap.h"
+
 #include <QAction>
 #include <QFrame>
 #include <QPointer>
@@ -60,8 +62,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // The focus mark is drawn over the figure on view, an overlay's included.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     // Keeps overlays (child picture areas) covering this area.
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Names and describes the area after the figure on view.
@@ -69,9 +75,12 @@ private:
     // Lets the container follow when this overlay is shown, hidden, restacked or
     // given a figure.
     void tellContainer();
+    void updateWithOverlays();
 
     const Figure *m_figure = nullptr;
     QPointer<QAction> m_explore;
+    KeptFigure m_rendering;
+    std::optional<size_t> m_coloursKey;  // of the palette, worked out when first painted
 };
 
 }  // namespace fc

@@ -81,49 +81,54 @@ Figure makeMainFactors()
     b.line({{2.15, 5.00}, {0.10, 7.00}, {-4.00, 7.00}}, colour::black, 8)
         .cfcControl(colour::black, 8);
     b.guideDown({2.15, 4.50}).guideLeft({2.15, 5.00});
-    b.text("Operating", {3.82, 5.72}, kArial21)
-        .text("Point", {4.44, 4.91}, kArial21)
+    b.text(QT_TRANSLATE_NOOP("Figure", "Operating"), {3.82, 5.72}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Point"), {4.44, 4.91}, kArial21)
         .arrow({4.21, 5.00}, {2.77, 5.00}, 4);
     b.line({{6.87, 0}, {2.15, 5.00}}, colour::black, 8)
         .pointMarker({6.87, 0}, colour::black)
         .pointMarker({2.15, 5.00}, colour::black);
-    b.text("Cardiac", {6.62, 10.22}, kArial21)
-        .text("Function", {6.46, 9.41}, kArial21)
-        .text("Curve", {6.85, 8.62}, kArial21)
-        .text("CFC", {7.05, 7.81}, kArial21)
-        .text("Vascular", {0.54, 9.97}, kArial21)
-        .text("Function", {0.51, 9.16}, kArial21)
-        .text("Curve", {0.90, 8.38}, kArial21)
-        .text("VFC", {1.13, 7.56}, kArial21);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Cardiac"), {6.62, 10.22}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Function"), {6.46, 9.41}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Curve"), {6.85, 8.62}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "CFC"), {7.05, 7.81}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Vascular"), {0.54, 9.97}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Function"), {0.51, 9.16}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Curve"), {0.90, 8.38}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "VFC"), {1.13, 7.56}, kArial21);
     b.arrow({6.46, 8.75}, {6.05, 7.75}, 3);
-    b.text("Slope", {5.28, 3.72}, kArial21)
-        .text(" depends", {4.82, 2.91}, kArial21)
-        .text(" on TPR", {5.00, 2.12}, kArial21);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Slope"), {5.28, 3.72}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", " depends"), {4.82, 2.91}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", " on TPR"), {5.00, 2.12}, kArial21);
     b.patch(Patch::P1);
-    b.text("mcp depends ", {7.74, 1.97}, kArial21)
-        .text("on volume &", {7.74, 1.16}, kArial21)
-        .text(" compliance", {7.74, 0.38}, kArial21);
+    b.text(QT_TRANSLATE_NOOP("Figure", "mcp depends "), {7.74, 1.97}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "on volume &"), {7.74, 1.16}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", " compliance"), {7.74, 0.38}, kArial21);
     b.curvedArrow({1.46, 7.38}, {1.15, 6.22}, 3)
         .curvedArrow({4.85, 3.53}, {4.13, 3.00}, 3)
         .curvedArrow({7.67, 1.97}, {7.36, 1.78}, {7.00, 0.47}, 3);
-    b.text("Contractility &", {7.64, 5.72}, kArial21)
-        .text("sympathetic", {7.92, 4.91}, kArial21)
-        .text("dependent", {8.13, 4.12}, kArial21);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Contractility &"), {7.64, 5.72}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "sympathetic"), {7.92, 4.91}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "dependent"), {8.13, 4.12}, kArial21);
     b.arrow({9.33, 4.00}, {9.33, 2.50}, 3)
         .arrow({7.69, 4.75}, {7.08, 3.75}, 4)
         .arrow({8.72, 6.25}, {8.10, 7.25}, 3);
-    b.headingText("Primary Factors Affecting Interaction", {-3.13, 11.12}, kArial32);
+    b.headingText(QT_TRANSLATE_NOOP("Figure", "Primary Factors Affecting Interaction"),
+                  {-3.13, 11.12}, kArial32);
     b.cvpTitle(CvpTitle::Left);
-    b.describe(QStringLiteral("Cardiac and vascular function curves of a healthy circulation"),
-        "The cardiac function curve (CFC) and the vascular function curve (VFC) of a healthy "
-        "circulation, both in black. The VFC falls in a straight line from the mean "
-        "circulatory pressure on the CVP axis (CVP 6.9 mmHg, marked by a black dot) and "
-        "levels off at 7 l/min at low CVP; the CFC rises steeply from near zero and levels "
-        "off at about 7.5 l/min. They cross at the operating point, CVP about 2 mmHg and CO "
-        "5 l/min, marked by a black dot with dotted guides to both axes. Notes name what "
-        "shapes each curve: the slope of the VFC depends on TPR, the mean circulatory "
-        "pressure on volume and compliance, and the height of the CFC on contractility and "
-        "sympathetic drive.");
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure",
+                          "Cardiac and vascular function curves of a healthy circulation"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "The cardiac function curve (CFC) and the vascular function curve (VFC) of a healthy "
+            "circulation, both in black. The VFC falls in a straight line from the mean "
+            "circulatory pressure on the CVP axis (CVP 6.9 mmHg, marked by a black dot) and "
+            "levels off at 7 l/min at low CVP; the CFC rises steeply from near zero and levels "
+            "off at about 7.5 l/min. They cross at the operating point, CVP about 2 mmHg and CO "
+            "5 l/min, marked by a black dot with dotted guides to both axes. Notes name what "
+            "shapes each curve: the slope of the VFC depends on TPR, the mean circulatory "
+            "pressure on volume and compliance, and the height of the CFC on contractility and "
+            "sympathetic drive."));
     return std::move(b).build();
 }
 
@@ -132,15 +137,17 @@ Figure makeFailure()
     FigureBuilder b("failure", {78, 102, 806, 486});
     // The frame's right edge is at canvas x 880, CVP 14.05 to two places.
     b.frame(b.axes().toAxis({880, 0}).x()).tickLabels(TickLabels::WideLast);
-    b.headingText("Heart", {-3.54, 11.16}, kArialBlack32)
-        .headingText("Failure - Decreased Contractility", {-0.77, 11.16}, kArialBlack32);
+    b.headingText(QT_TRANSLATE_NOOP("Figure", "Heart"), {-3.54, 11.16}, kArialBlack32)
+        .headingText(QT_TRANSLATE_NOOP("Figure", "Failure - Decreased Contractility"),
+                     {-0.77, 11.16}, kArialBlack32);
     b.line({{6.87, 0}, {2.15, 5.00}}, colour::black, 8)
         .pointMarker({6.87, 0}, colour::black)
         .line({{2.15, 5.00}, {0.10, 7.00}, {-4.00, 7.00}}, colour::black, 8)
         .cfcControl(colour::black, 8);
 
     const TextStyle moderate = coloured(kArial24, colour::blue);
-    b.text("Moderate", {10.00, 5.12}, moderate).text("Failure", {10.00, 4.22}, moderate);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Moderate"), {10.00, 5.12}, moderate)
+        .text(QT_TRANSLATE_NOOP("Figure", "Failure"), {10.00, 4.22}, moderate);
     static const CurveData kModerateFailure{
         {-4.00, 0.31},
         {{{-3.67, 0.28}, {-3.33, 0.28}, {-2.95, 0.31}},
@@ -158,13 +165,13 @@ Figure makeFailure()
     squareDashes(b, {{8.85, 0.08}, {4.24, 4.95}, {0.13, 9.23}, {-3.69, 9.25}});
     b.pointMarker({8.92, 0}, colour::black);
     b.numberedMarker({4.26, 2.75}, colour::lightRed);
-    b.text("Normal VFC", {-3.74, 7.25}, kArial24);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Normal VFC"), {-3.74, 7.25}, kArial24);
     b.guideDown({2.98, 3.49}, colour::blue, 3);
     b.arrow({6.87, 0}, {8.72, 0}, 6);
     b.guideDown({4.29, 2.24}, colour::red);
     b.guideLeft({1.94, 4.99}, colour::black, 3).guideDown({2.16, 4.74}, colour::black, 3);
     b.coTitle(true).cvpTitle(CvpTitle::Left).patch(Patch::P1);
-    b.text("Normal CFC", {8.77, 7.12}, kArial24);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Normal CFC"), {8.77, 7.12}, kArial24);
 
     static const CurveData kSevereFailure{
         {-3.79, 0.28},
@@ -179,7 +186,8 @@ Figure makeFailure()
     b.curve(kSevereFailure, colour::red, 8);
     b.numberedMarker({2.13, 5.00}, colour::black);
     const TextStyle severe = coloured(kArial24, colour::red);
-    b.text("Severe", {10.21, 2.88}, severe).text("Failure", {10.21, 1.97}, severe);
+    b.text(QT_TRANSLATE_NOOP("Figure", "Severe"), {10.21, 2.88}, severe)
+        .text(QT_TRANSLATE_NOOP("Figure", "Failure"), {10.21, 1.97}, severe);
 
     b.text("A", {2.00, 4.69}, kMarkerLabel)
         .text("1", {2.82, 3.69}, kMarkerLabel)
@@ -187,17 +195,20 @@ Figure makeFailure()
     b.numberedMarker({4.41, 4.72}, colour::blue).text("2", {4.23, 4.47}, kMarkerLabel);
     b.numberedMarker({6.15, 3.00}, colour::lightRed).text("2", {6.00, 2.75}, kMarkerLabel);
 
-    b.describe(QStringLiteral("Heart failure"),
-        "Heart failure with decreased contractility. The normal curves are black: the "
-        "normal CFC and the normal VFC cross at A, CVP about 2 mmHg and CO 5 l/min. In "
-        "moderate failure the CFC, in blue, is lower and levels off at about 5 l/min; it "
-        "first meets the normal VFC at blue point 1 (CVP 3, CO 4). In severe failure the "
-        "CFC, in red, levels off at only 3 l/min and meets the normal VFC at red point 1 "
-        "(CVP 4.3, CO 2.7). Fluid retention then raises the VFC, drawn as black square "
-        "dashes, moving its mean circulatory pressure from 6.9 to 8.9 mmHg (arrow along the "
-        "CVP axis); the new crossings, points 2, bring CO back to about 4.7 l/min at CVP "
-        "4.4 in moderate failure and 3 l/min at CVP 6.2 in severe failure, at the price of "
-        "a much higher CVP.");
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Heart failure"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "Heart failure with decreased contractility. The normal curves are black: the "
+            "normal CFC and the normal VFC cross at A, CVP about 2 mmHg and CO 5 l/min. In "
+            "moderate failure the CFC, in blue, is lower and levels off at about 5 l/min; it "
+            "first meets the normal VFC at blue point 1 (CVP 3, CO 4). In severe failure the "
+            "CFC, in red, levels off at only 3 l/min and meets the normal VFC at red point 1 "
+            "(CVP 4.3, CO 2.7). Fluid retention then raises the VFC, drawn as black square "
+            "dashes, moving its mean circulatory pressure from 6.9 to 8.9 mmHg (arrow along the "
+            "CVP axis); the new crossings, points 2, bring CO back to about 4.7 l/min at CVP "
+            "4.4 in moderate failure and 3 l/min at CVP 6.2 in severe failure, at the price of "
+            "a much higher CVP."));
     return std::move(b).build();
 }
 
@@ -266,18 +277,25 @@ Figure makeInitialChanges(const InitialChanges &f)
     b.text("A", {2.00, 4.69}, kMarkerLabel);
     b.curvedArrow({3.36, -1.25}, {3.15, -0.62}, 3)
         .curvedArrow({-1.44, 2.59}, {-0.79, 2.22}, {-0.03, 2.28}, 4);
-    b.note({"Initial ", "operating ", "point"}, {3.23, 5.84});
+    b.note({QT_TRANSLATE_NOOP("Figure", "Initial "), QT_TRANSLATE_NOOP("Figure", "operating "),
+            QT_TRANSLATE_NOOP("Figure", "point")},
+           {3.23, 5.84});
     b.text("3", f.point3Label, kArial24);
-    b.note({"3. After initial", "   sympathetic", "   reflexes"}, f.afterReflexesNoteAt);
+    b.note({QT_TRANSLATE_NOOP("Figure", "3. After initial"),
+            QT_TRANSLATE_NOOP("Figure", "   sympathetic"),
+            QT_TRANSLATE_NOOP("Figure", "   reflexes")},
+           f.afterReflexesNoteAt);
     if (f.afterReflexesArrow)
         b.curvedArrow(f.afterReflexesArrow->tail, f.afterReflexesArrow->tip, 3);
-    b.note(QStringList{"Sympathetic causes a decrease ", "in venous compliance (increase",
-                       " in MCP) and an increase in TPR "}
+    b.note(QStringList{QT_TRANSLATE_NOOP("Figure", "Sympathetic causes a decrease "),
+                       QT_TRANSLATE_NOOP("Figure", "in venous compliance (increase"),
+                       QT_TRANSLATE_NOOP("Figure", " in MCP) and an increase in TPR ")}
                + f.sympatheticLastLines,
            {5.49, 4.34});
     b.curvedArrow({3.05, 5.50}, {2.54, 5.12}, 3).curvedArrow({6.79, 1.66}, {5.64, 0.28}, 3);
-    b.note({"Baroreceptor sympathetic", "reflexes increase cardiac",
-            "contractility and heart rate"},
+    b.note({QT_TRANSLATE_NOOP("Figure", "Baroreceptor sympathetic"),
+            QT_TRANSLATE_NOOP("Figure", "reflexes increase cardiac"),
+            QT_TRANSLATE_NOOP("Figure", "contractility and heart rate")},
            f.baroreceptorNoteAt);
     b.curvedArrow(f.baroreceptorArrow.tail, f.baroreceptorArrow.tip, 3);
     if (f.extraCurvedArrow) {
@@ -306,38 +324,42 @@ Figure makeOrthostatic()
     const InitialChanges tilt{
         "orthostatic",
         {78, 102, 741, 486},
-        {{"Tilt from supine (0", {-2.79, 11.06}, &kArialBlack27},
+        {{QT_TRANSLATE_NOOP("Figure", "Tilt from supine (0"), {-2.79, 11.06}, &kArialBlack27},
          {"o", {4.05, 11.31}, &kRaisedDegree},
-         {") to upright (90", {4.33, 11.06}, &kArialBlack27},
+         {QT_TRANSLATE_NOOP("Figure", ") to upright (90"), {4.33, 11.06}, &kArialBlack27},
          {"o", {9.90, 11.31}, &kRaisedDegree},
          {")", {10.18, 11.06}, &kArialBlack27}},
-        "Tilt from supine (0\u00b0) to upright (90\u00b0)",
-        "1. Reduced central vein volume decreases MCP",
+        QT_TRANSLATE_NOOP("Figure", "Tilt from supine (0°) to upright (90°)"),
+        QT_TRANSLATE_NOOP("Figure", "1. Reduced central vein volume decreases MCP"),
         &kReflexCfc,
         Patch::P5,
         {5.54, 0.19},
         {-0.41, 5.81},
         {0.92, 4.62},
         {0.77, 4.38},
-        {"2. Less CO ", "causes less ", "arterial BP", "(transient)"},
+        {QT_TRANSLATE_NOOP("Figure", "2. Less CO "), QT_TRANSLATE_NOOP("Figure", "causes less "),
+         QT_TRANSLATE_NOOP("Figure", "arterial BP"), QT_TRANSLATE_NOOP("Figure", "(transient)")},
         {-3.74, 3.09},
         {-3.33, 6.09},
         std::nullopt,
-        {"resulting in a shift of VFC back", "to the right and a smaller slope"},
+        {QT_TRANSLATE_NOOP("Figure", "resulting in a shift of VFC back"),
+         QT_TRANSLATE_NOOP("Figure", "to the right and a smaller slope")},
         {-2.72, 9.59},
         {{2.36, 9.00}, {2.90, 8.41}},
         std::array<P, 3>{P{-0.92, 5.25}, P{-0.10, 4.53}, P{0.44, 4.47}},
-        "Orthostatic (postural) changes",
-        "Tilting from lying to standing. The black curves are the control CFC and VFC, "
-        "crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). Blood "
-        "pooling in the legs lowers the central vein volume: the VFC, in blue, shifts left "
-        "to a mean circulatory pressure of 3 mmHg (point 1 on the CVP axis), and it meets "
-        "the control CFC at blue point 2, CVP 0.5 and CO 2.5 l/min, so CO and arterial "
-        "pressure fall for a while. Baroreceptor reflexes then raise contractility and "
-        "heart rate, giving the higher red CFC, and lower venous compliance and raise TPR, "
-        "giving the red VFC with its foot at 5.5 mmHg and a smaller slope. The red curves "
-        "cross at point 3, CVP about 0.9 and CO about 4.6 l/min, close to the initial CO "
-        "at a lower CVP."};
+        QT_TRANSLATE_NOOP("Figure", "Orthostatic (postural) changes"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "Tilting from lying to standing. The black curves are the control CFC and VFC, "
+            "crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). Blood "
+            "pooling in the legs lowers the central vein volume: the VFC, in blue, shifts left "
+            "to a mean circulatory pressure of 3 mmHg (point 1 on the CVP axis), and it meets "
+            "the control CFC at blue point 2, CVP 0.5 and CO 2.5 l/min, so CO and arterial "
+            "pressure fall for a while. Baroreceptor reflexes then raise contractility and "
+            "heart rate, giving the higher red CFC, and lower venous compliance and raise TPR, "
+            "giving the red VFC with its foot at 5.5 mmHg and a smaller slope. The red curves "
+            "cross at point 3, CVP about 0.9 and CO about 4.6 l/min, close to the initial CO "
+            "at a lower CVP.")};
     return makeInitialChanges(tilt);
 }
 
@@ -357,33 +379,39 @@ Figure makeBloodLoss()
     const InitialChanges bloodLoss{
         "bloodloss",
         {78, 102, 741, 486},
-        {{"Blood Loss - Initial Changes ", {-1.51, 11.06}, &kArialBlack27}},
-        "Blood Loss - Initial Changes",
-        "1. Reduced volume  decreases MCP",
+        {{QT_TRANSLATE_NOOP("Figure", "Blood Loss - Initial Changes "),
+          {-1.51, 11.06},
+          &kArialBlack27}},
+        QT_TRANSLATE_NOOP("Figure", "Blood Loss - Initial Changes"),
+        QT_TRANSLATE_NOOP("Figure", "1. Reduced volume  decreases MCP"),
         &kReflexCfc,
         Patch::P6,
         {5.64, 0},
         {-0.92, 4.50},
         {0.00, 3.88},
         {-0.18, 3.62},
-        {"2. Less CO ", "causes less ", "arterial BP"},
+        {QT_TRANSLATE_NOOP("Figure", "2. Less CO "), QT_TRANSLATE_NOOP("Figure", "causes less "),
+         QT_TRANSLATE_NOOP("Figure", "arterial BP")},
         {-3.74, 2.84},
         {-3.54, 5.84},
         ArrowPlacement{{-0.82, 5.66}, {-0.28, 4.34}},
-        {"resulting in a shift of VFC to the ", "right and a smaller slope"},
+        {QT_TRANSLATE_NOOP("Figure", "resulting in a shift of VFC to the "),
+         QT_TRANSLATE_NOOP("Figure", "right and a smaller slope")},
         {-3.54, 9.84},
         {{1.46, 9.59}, {2.03, 9.00}},
         std::nullopt,
-        "Blood loss",
-        "The first minutes after a blood loss. The black curves are the control CFC and "
-        "VFC, crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). The "
-        "lost volume lowers the mean circulatory pressure to 3 mmHg (point 1 on the CVP "
-        "axis): the blue VFC meets the control CFC at blue point 2, CVP 0.5 and CO 2.5 "
-        "l/min, so CO and arterial pressure fall. Sympathetic reflexes raise contractility "
-        "and heart rate, giving the higher red CFC, and lower venous compliance and raise "
-        "TPR, giving the red VFC with its foot at 5.6 mmHg and a smaller slope. The red "
-        "curves cross at point 3, CVP about 0 and CO about 3.9 l/min: CO recovers part of "
-        "the way while CVP stays low."};
+        QT_TRANSLATE_NOOP("Figure", "Blood loss"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "The first minutes after a blood loss. The black curves are the control CFC and "
+            "VFC, crossing at the initial operating point A (CVP about 2 mmHg, CO 5 l/min). The "
+            "lost volume lowers the mean circulatory pressure to 3 mmHg (point 1 on the CVP "
+            "axis): the blue VFC meets the control CFC at blue point 2, CVP 0.5 and CO 2.5 "
+            "l/min, so CO and arterial pressure fall. Sympathetic reflexes raise contractility "
+            "and heart rate, giving the higher red CFC, and lower venous compliance and raise "
+            "TPR, giving the red VFC with its foot at 5.6 mmHg and a smaller slope. The red "
+            "curves cross at point 3, CVP about 0 and CO about 3.9 l/min: CO recovers part of "
+            "the way while CVP stays low.")};
     return makeInitialChanges(bloodLoss);
 }
 
@@ -409,24 +437,27 @@ Figure makeContractility()
         .numberedMarker({0.69, 6.38}, colour::lightRed)
         .guideLeft({0.51, 6.34}, colour::red)
         .numberedMarker({3.77, 3.34}, colour::blue);
-    b.text("Increased contractility", {-3.74, 11.19}, kArial21)
-        .text("achieves more CO", {-3.74, 10.41}, kArial21)
-        .text("at less required CVP", {-3.74, 9.59}, kArial21)
+    b.text(QT_TRANSLATE_NOOP("Figure", "Increased contractility"), {-3.74, 11.19}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "achieves more CO"), {-3.74, 10.41}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "at less required CVP"), {-3.74, 9.59}, kArial21)
         .curvedArrow({-0.49, 9.22}, {0.59, 6.97}, 3);
-    b.text("Reduced contractility", {5.90, 2.94}, kArial21)
-        .text("causes less CO even", {5.90, 2.16}, kArial21)
-        .text("though CVP is greater", {5.90, 1.34}, kArial21)
+    b.text(QT_TRANSLATE_NOOP("Figure", "Reduced contractility"), {5.90, 2.94}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "causes less CO even"), {5.90, 2.16}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "though CVP is greater"), {5.90, 1.34}, kArial21)
         .curvedArrow({5.77, 2.41}, {4.33, 3.09}, 3);
     b.guideDown({3.79, 3.25}, colour::blue).guideLeft({3.38, 3.25}, colour::blue);
-    b.describe(QStringLiteral("Changes in contractility"),
-        "Changes in contractility with the vascular function curve unchanged. The black "
-        "control CFC and the black VFC cross at the pale-yellow operating point, CVP about "
-        "2 mmHg and CO 5 l/min. Increased contractility gives the red CFC, which rises "
-        "earlier and levels off at about 11.4 l/min; it meets the VFC at the light red "
-        "point, CVP 0.7 and CO 6.4 l/min: more output at a lower CVP. Reduced "
-        "contractility gives the blue CFC, which levels off at about 4.1 l/min; it meets "
-        "the VFC at the blue point, CVP 3.8 and CO 3.3 l/min: less output even though CVP "
-        "is higher. Dotted guides lead from each point to both axes.");
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Changes in contractility"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "Changes in contractility with the vascular function curve unchanged. The black "
+            "control CFC and the black VFC cross at the pale-yellow operating point, CVP about "
+            "2 mmHg and CO 5 l/min. Increased contractility gives the red CFC, which rises "
+            "earlier and levels off at about 11.4 l/min; it meets the VFC at the light red "
+            "point, CVP 0.7 and CO 6.4 l/min: more output at a lower CVP. Reduced "
+            "contractility gives the blue CFC, which levels off at about 4.1 l/min; it meets "
+            "the VFC at the blue point, CVP 3.8 and CO 3.3 l/min: less output even though CVP "
+            "is higher. Dotted guides lead from each point to both axes."));
     return std::move(b).build();
 }
 
@@ -444,9 +475,10 @@ Figure makeVolume()
 
     TextStyle italicBlack = kArialBlack27;
     italicBlack.italic = true;
-    b.headingText("Volume and Compliance Affect MCP", {-2.92, 11.06}, kArialBlack27)
-        .text("Vascular Filling", {-2.90, 10.06}, italicBlack)
-        .text(" Relative to Capacity", {2.92, 10.06}, italicBlack);
+    b.headingText(QT_TRANSLATE_NOOP("Figure", "Volume and Compliance Affect MCP"), {-2.92, 11.06},
+                  kArialBlack27)
+        .text(QT_TRANSLATE_NOOP("Figure", "Vascular Filling"), {-2.90, 10.06}, italicBlack)
+        .text(QT_TRANSLATE_NOOP("Figure", " Relative to Capacity"), {2.92, 10.06}, italicBlack);
 
     // Below the CVP axis: which way volume (V) and compliance (C) move the MCP.
     const TextStyle signs{Face::ArialBlack, 21, true};
@@ -468,28 +500,31 @@ Figure makeVolume()
     b.line({{0.10, 5.00}, {-4.00, 5.00}}, colour::blue, 8)
         .line({{0.72, 8.75}, {-4.00, 8.75}}, colour::lightRed, 8)
         .patch(Patch::P1);
-    b.text("MCP shifts in", {7.74, 4.94}, kArial21)
-        .text("proportion to", {7.77, 4.16}, kArial21)
-        .text("volume or ", {8.10, 3.34}, kArial21)
-        .text("compliance", {7.97, 2.53}, kArial21)
-        .text("change", {8.51, 1.75}, kArial21)
+    b.text(QT_TRANSLATE_NOOP("Figure", "MCP shifts in"), {7.74, 4.94}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "proportion to"), {7.77, 4.16}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "volume or "), {8.10, 3.34}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "compliance"), {7.97, 2.53}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "change"), {8.51, 1.75}, kArial21)
         .curvedArrow({9.44, 1.38}, {9.00, 0.38}, 3);
-    b.text("Greater CO due ", {1.74, 8.94}, kArial21)
-        .text("to increased CVP", {1.59, 8.16}, kArial21)
+    b.text(QT_TRANSLATE_NOOP("Figure", "Greater CO due "), {1.74, 8.94}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "to increased CVP"), {1.59, 8.16}, kArial21)
         .curvedArrow({3.82, 7.78}, {2.95, 6.88}, 3);
-    b.text("Less CO due ", {-3.46, 3.19}, kArial21)
-        .text("to reduced CVP", {-3.74, 2.41}, kArial21)
+    b.text(QT_TRANSLATE_NOOP("Figure", "Less CO due "), {-3.46, 3.19}, kArial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "to reduced CVP"), {-3.74, 2.41}, kArial21)
         .curvedArrow({-0.03, 3.09}, {0.72, 3.75}, 3);
-    b.describe(QStringLiteral("Changes in blood volume and compliance"),
-        "How blood volume and venous compliance set the mean circulatory pressure (MCP), "
-        "the foot of the vascular function curve on the CVP axis. The black control VFC "
-        "(MCP 6.9 mmHg) meets the black control CFC at CVP about 2 mmHg and CO 5 l/min. "
-        "More volume or less compliance shifts the VFC to the right, in light red, with "
-        "its foot at 8.7 mmHg: it meets the CFC at CVP 3 and CO 6.25 l/min, greater CO "
-        "because CVP is higher. Less volume or more compliance shifts it to the left, in "
-        "blue, with its foot at 4.8 mmHg: it meets the CFC at CVP 1.2 and CO 3.7 l/min. "
-        "The slopes stay the same; under the axis, arrows show which change moves the MCP "
-        "which way.");
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Changes in blood volume and compliance"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "How blood volume and venous compliance set the mean circulatory pressure (MCP), "
+            "the foot of the vascular function curve on the CVP axis. The black control VFC "
+            "(MCP 6.9 mmHg) meets the black control CFC at CVP about 2 mmHg and CO 5 l/min. "
+            "More volume or less compliance shifts the VFC to the right, in light red, with "
+            "its foot at 8.7 mmHg: it meets the CFC at CVP 3 and CO 6.25 l/min, greater CO "
+            "because CVP is higher. Less volume or more compliance shifts it to the left, in "
+            "blue, with its foot at 4.8 mmHg: it meets the CFC at CVP 1.2 and CO 3.7 l/min. "
+            "The slopes stay the same; under the axis, arrows show which change moves the MCP "
+            "which way."));
     return std::move(b).build();
 }
 
@@ -503,30 +538,36 @@ Figure makeTpr()
         .line({{6.90, 0.06}, {0.49, 9.94}}, colour::lightRed, 8);
     b.numberedMarker({2.13, 5.03}, colour::paleYellow, 2)
         .circle({6.77, 0.12}, 24, colour::black);
-    b.text("Vasodilation", {3.64, 5.31}, coloured(kArial27, colour::lightRed));
+    b.text(QT_TRANSLATE_NOOP("Figure", "Vasodilation"), {3.64, 5.31},
+           coloured(kArial27, colour::lightRed));
 
     const TextStyle italic{Face::Arial, 24, true, true};
-    b.text("With reduced TPR", {2.00, 9.81}, italic)
-        .text("larger CO", {2.00, 8.91}, italic)
-        .text("with same", {4.97, 8.91}, italic)
-        .text("cardiac contractilty", {2.00, 8.00}, italic)
+    b.text(QT_TRANSLATE_NOOP("Figure", "With reduced TPR"), {2.00, 9.81}, italic)
+        .text(QT_TRANSLATE_NOOP("Figure", "larger CO"), {2.00, 8.91}, italic)
+        .text(QT_TRANSLATE_NOOP("Figure", "with same"), {4.97, 8.91}, italic)
+        .text(QT_TRANSLATE_NOOP("Figure", "cardiac contractilty"), {2.00, 8.00}, italic)
         .arrow({2.97, 7.75}, {2.97, 6.75}, 4);
-    b.text("Vasoconstriction", {-0.46, 0.56}, coloured(kArial27, colour::blue));
+    b.text(QT_TRANSLATE_NOOP("Figure", "Vasoconstriction"), {-0.46, 0.56},
+           coloured(kArial27, colour::blue));
     b.guideLeft({1.53, 4.00}).guideLeft({2.76, 6.15});
     dartArrow(b, {4.62, 5.09}, {4.18, 4.34}, 4);
     dartArrow(b, {2.62, 1.25}, {3.18, 2.50}, 4);
-    b.headingText("Changes in TPR Change Slope of VFC ", {-3.13, 11.31}, kArialBlack27);
+    b.headingText(QT_TRANSLATE_NOOP("Figure", "Changes in TPR Change Slope of VFC "),
+                  {-3.13, 11.31}, kArialBlack27);
     b.coTitle(true).cvpTitle(CvpTitle::Left).patch(Patch::P1);
     b.numberedMarker({1.44, 4.12}, colour::blue).numberedMarker({2.87, 6.12}, colour::lightRed);
-    b.describe(QStringLiteral("Changes in total peripheral resistance"),
-        "How total peripheral resistance (TPR) changes the slope of the vascular function "
-        "curve while its foot, the mean circulatory pressure at about 6.9 mmHg (black dot), "
-        "stays put. The black control VFC meets the black control CFC at the pale-yellow "
-        "operating point, CVP about 2 mmHg and CO 5 l/min. Vasodilation lowers TPR and "
-        "makes the VFC steeper, in light red: it meets the CFC at the light red point, CVP "
-        "2.9 and CO 6.1 l/min, a larger CO with the same contractility. Vasoconstriction "
-        "raises TPR and flattens the VFC, in blue: it meets the CFC at the blue point, CVP "
-        "1.4 and CO 4.1 l/min. Dotted guides lead from both points to the CO axis.");
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Changes in total peripheral resistance"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "How total peripheral resistance (TPR) changes the slope of the vascular function "
+            "curve while its foot, the mean circulatory pressure at about 6.9 mmHg (black dot), "
+            "stays put. The black control VFC meets the black control CFC at the pale-yellow "
+            "operating point, CVP about 2 mmHg and CO 5 l/min. Vasodilation lowers TPR and "
+            "makes the VFC steeper, in light red: it meets the CFC at the light red point, CVP "
+            "2.9 and CO 6.1 l/min, a larger CO with the same contractility. Vasoconstriction "
+            "raises TPR and flattens the VFC, in blue: it meets the CFC at the blue point, CVP "
+            "1.4 and CO 4.1 l/min. Dotted guides lead from both points to the CO axis."));
     return std::move(b).build();
 }
 

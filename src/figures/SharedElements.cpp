@@ -1,5 +1,6 @@
 #include "figures/SharedElements.h"
 
+#include <QCoreApplication>
 #include <QLineF>
 
 #include <algorithm>
@@ -9,6 +10,11 @@
 namespace fc {
 
 namespace {
+
+QString translated(const QString &english)
+{
+    return QCoreApplication::translate("Figure", english.toUtf8().constData());
+}
 
 // Canvas places of the shared texts and patches, as they sit in every function-curve
 // figure with the frame corner at (176, 512). Other frame corners move them.
@@ -53,16 +59,21 @@ constexpr PlacedText kCoLabels[] = {
 };
 
 // CO axis title: "CO" above "l/" and "min".
-constexpr PlacedText kCoTitleBig[] = {{"CO", 85, 318}};
-constexpr PlacedText kCoTitleSmall[] = {{"l/", 82, 342}, {"min", 93, 342}};
+constexpr PlacedText kCoTitleBig[] = {{QT_TRANSLATE_NOOP("Figure", "CO"), 85, 318}};
+constexpr PlacedText kCoTitleSmall[]
+    = {{QT_TRANSLATE_NOOP("Figure", "l/"), 82, 342}, {QT_TRANSLATE_NOOP("Figure", "min"), 93, 342}};
 constexpr double kCoTitleMovedBy = 8;
 
-constexpr PlacedText kCvpTitleCentre[] = {{"CVP", 354, 582}, {" (mmHg)", 415, 582}};
-constexpr PlacedText kCvpTitleCentreSplit[] = {
-    {"CVP", 354, 582}, {" (mmHg", 415, 582}, {")", 527, 582}};
-constexpr PlacedText kCvpTitleLeft[] = {{"CVP", 194, 574}, {" (mmHg", 255, 574}, {")", 367, 574}};
-constexpr PlacedText kCvpTitleInsideCvp[] = {{"CVP", 682, 505}};
-constexpr PlacedText kCvpTitleInsideUnit[] = {{"(mmHg)", 732, 505}};
+constexpr PlacedText kCvpTitleCentre[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 354, 582},
+                                          {QT_TRANSLATE_NOOP("Figure", " (mmHg)"), 415, 582}};
+constexpr PlacedText kCvpTitleCentreSplit[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 354, 582},
+                                               {QT_TRANSLATE_NOOP("Figure", " (mmHg"), 415, 582},
+                                               {")", 527, 582}};
+constexpr PlacedText kCvpTitleLeft[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 194, 574},
+                                        {QT_TRANSLATE_NOOP("Figure", " (mmHg"), 255, 574},
+                                        {")", 367, 574}};
+constexpr PlacedText kCvpTitleInsideCvp[] = {{QT_TRANSLATE_NOOP("Figure", "CVP"), 682, 505}};
+constexpr PlacedText kCvpTitleInsideUnit[] = {{QT_TRANSLATE_NOOP("Figure", "(mmHg)"), 732, 505}};
 
 constexpr QRectF kPatches[] = {
     {656, 248, 64, 40},  // P1
@@ -275,9 +286,9 @@ FigureBuilder &FigureBuilder::patch(Patch which)
 
 FigureBuilder &FigureBuilder::cardiacCurveLabel()
 {
-    text(QStringLiteral("Cardiac"), {6.51, 10.56}, kArialBlack27);
-    text(QStringLiteral("Function"), {6.31, 9.56}, kArialBlack27);
-    return text(QStringLiteral("Curve"), {6.87, 8.56}, kArialBlack27);
+    text(QT_TRANSLATE_NOOP("Figure", "Cardiac"), {6.51, 10.56}, kArialBlack27);
+    text(QT_TRANSLATE_NOOP("Figure", "Function"), {6.31, 9.56}, kArialBlack27);
+    return text(QT_TRANSLATE_NOOP("Figure", "Curve"), {6.87, 8.56}, kArialBlack27);
 }
 
 FigureBuilder &FigureBuilder::cfcControl(const QColor &colour, double width)
@@ -441,8 +452,9 @@ FigureBuilder &FigureBuilder::regionNumber(int number, QPointF baseline, double 
 FigureBuilder &FigureBuilder::text(const QString &text, QPointF baseline, const TextStyle &style,
                                    double rotation)
 {
-    return add(TextElement{text, m_axes.toCanvas(baseline), style.face, style.height, style.bold,
-                           style.italic, style.colour, rotation});
+    return addText(text,
+                   TextElement{text, m_axes.toCanvas(baseline), style.face, style.height,
+                               style.bold, style.italic, style.colour, rotation});
 }
 
 FigureBuilder &FigureBuilder::note(const QStringList &lines, QPointF firstBaseline,
@@ -459,8 +471,17 @@ FigureBuilder &FigureBuilder::note(const QStringList &lines, QPointF firstBaseli
 FigureBuilder &FigureBuilder::canvasText(const QString &text, QPointF canvasBaseline,
                                          const TextStyle &style)
 {
-    return add(TextElement{text, canvasBaseline, style.face, style.height, style.bold,
-                           style.italic, style.colour, 0});
+    return addText(text,
+                   TextElement{text, canvasBaseline, style.face, style.height, style.bold,
+                               style.italic, style.colour, 0});
+}
+
+FigureBuilder &FigureBuilder::addText(const QString &english, TextElement element)
+{
+    element.text = translated(english);
+    if (element.text != english)
+        m_translated.push_back({m_figure.elements.size(), english});
+    return add(std::move(element));
 }
 
 FigureBuilder &FigureBuilder::add(Element element)
@@ -471,27 +492,30 @@ FigureBuilder &FigureBuilder::add(Element element)
 
 FigureBuilder &FigureBuilder::describe(const QString &title, const QString &description)
 {
-    m_figure.title = title;
-    m_figure.description = description;
+    m_figure.title = translated(title);
+    m_figure.description = translated(description);
     return *this;
 }
 
 FigureBuilder &FigureBuilder::heading(const QString &line)
 {
-    m_figure.heading = line;
+    m_figure.heading = translated(line);
     return *this;
 }
 
 FigureBuilder &FigureBuilder::headingText(const QString &text, QPointF baseline,
                                           const TextStyle &style)
 {
-    const QString piece = text.trimmed();
-    heading(m_figure.heading.isEmpty() ? piece : m_figure.heading + QLatin1Char(' ') + piece);
+    const QString piece = translated(text).trimmed();
+    m_figure.heading
+        = m_figure.heading.isEmpty() ? piece : m_figure.heading + QLatin1Char(' ') + piece;
     return this->text(text, baseline, style);
 }
 
 Figure FigureBuilder::build() &&
 {
+    if (!m_translated.empty())
+        fitTranslatedLabels(m_figure, m_translated);
     return std::move(m_figure);
 }
 

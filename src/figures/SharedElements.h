@@ -6,6 +6,7 @@
 // units through its Axes, the one place where the mapping is written.
 
 #include "figures/Figure.h"
+#include "figures/LabelFit.h"
 
 #include <QStringList>
 
@@ -83,6 +84,8 @@ inline const TextStyle kArial27Bold{Face::Arial, 27, true};
 inline const TextStyle kArial21Bold{Face::Arial, 21, true};
 inline const TextStyle kNote{Face::Arial, 16, true};  // note text, 19-unit line step
 
+// Every text handed to the builder is English; the figure shows it in the program's
+// language (context "Figure"), each label kept to its English place.
 class FigureBuilder {
 public:
     FigureBuilder(QString name, QRectF canvas, Axes axes = {});
@@ -162,8 +165,11 @@ public:
     Figure build() &&;
 
 private:
+    FigureBuilder &addText(const QString &english, TextElement element);
+
     Figure m_figure;
     Axes m_axes;
+    std::vector<TranslatedLabel> m_translated;
 };
 
 }  // namespace fc

@@ -72,7 +72,7 @@ Figure makeTest1()
         .numberedMarker(testFigurePoint(TestPoint::P2).centre, colour::white)
         .numberedMarker(testFigurePoint(TestPoint::P7).centre, colour::white);
     b.text("A", {6.10, 11.03}, arial27)
-        .text("Control", {8.36, 7.19}, arial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Control"), {8.36, 7.19}, arial21)
         .text("B", {9.59, 3.78}, arial27)
         .text("2", testFigurePoint(TestPoint::P2).labelBaseline, arial21)
         .text("7", testFigurePoint(TestPoint::P7).labelBaseline, arial21);
@@ -86,7 +86,7 @@ Figure makeTest1()
     polyline(curves.c);
     polyline(curves.d);
     b.text("C", {-3.15, 11.28}, arial27)
-        .text("Control", {-3.33, 7.69}, arial21)
+        .text(QT_TRANSLATE_NOOP("Figure", "Control"), {-3.33, 7.69}, arial21)
         .text("D", {-3.13, 5.28}, arial27);
 
     for (TestPoint id : {TestPoint::P1, TestPoint::P4, TestPoint::P6, TestPoint::P3,
@@ -97,17 +97,20 @@ Figure makeTest1()
     b.text("S", testFigurePoint(TestPoint::S).labelBaseline, arial21);
     b.cvpTitle(CvpTitle::Left);
 
-    b.describe(QStringLiteral("Practice test figure"),
-        "The practice test's figure: three cardiac function curves and three vascular "
-        "function curves on one graph. The cardiac curves are the dashed control curve, A "
-        "in red (higher, levelling off near 11.4 l/min) and B in blue (lower, levelling "
-        "off near 4.1 l/min); the vascular curves are the dashed control line, C (foot at "
-        "the same mean circulatory pressure of 6.9 mmHg but much steeper, levelling off at "
-        "11 l/min) and D (foot shifted left to 4 mmHg, levelling off at 5 l/min). S marks "
-        "where the two control curves cross, at CVP about 2 mmHg and CO 5 l/min. The "
-        "numbered circles mark the other crossings: 1 is A with D, 2 is A with the control "
-        "VFC, 3 is A with C, 4 is the control CFC with D, 5 is the control CFC with C, 6 "
-        "is B with D, 7 is B with the control VFC and 8 is B with C.");
+    b.describe(
+        QT_TRANSLATE_NOOP("Figure", "Practice test figure"),
+        QT_TRANSLATE_NOOP(
+            "Figure",
+            "The practice test's figure: three cardiac function curves and three vascular "
+            "function curves on one graph. The cardiac curves are the dashed control curve, A "
+            "in red (higher, levelling off near 11.4 l/min) and B in blue (lower, levelling "
+            "off near 4.1 l/min); the vascular curves are the dashed control line, C (foot at "
+            "the same mean circulatory pressure of 6.9 mmHg but much steeper, levelling off at "
+            "11 l/min) and D (foot shifted left to 4 mmHg, levelling off at 5 l/min). S marks "
+            "where the two control curves cross, at CVP about 2 mmHg and CO 5 l/min. The "
+            "numbered circles mark the other crossings: 1 is A with D, 2 is A with the control "
+            "VFC, 3 is A with C, 4 is the control CFC with D, 5 is the control CFC with C, 6 "
+            "is B with D, 7 is B with the control VFC and 8 is B with C."));
     return std::move(b).build();
 }
 

@@ -12,16 +12,18 @@
 #include "shell/Twips.h"
 #include "shell/WrappingButton.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace fc {
 
 namespace {
 
-const char kInstruction[] =
+const char *const kInstruction = QT_TRANSLATE_NOOP(
+    "Test",
     "The figure shows several VFC and CFC. Use these to answer the questions.  The operating "
     "point S is the intersection of the control CFC and VFC curves. Unless otherwise noted, "
-    "changes are with respect to this control state.";
+    "changes are with respect to this control state.");
 
 // Where the test figure's picture area lies, in pixels.
 QRect test1Geometry()
@@ -49,7 +51,7 @@ QFont instructionFont()
 
 Test::Test(Program &program)
     : Page(program, PageId::Test,
-           {"Test", "Test", pageColour::blue, twipsSize(12930, 8745),
+           {"Test", QT_TRANSLATE_NOOP("Page", "Test"), pageColour::blue, twipsSize(12930, 8745),
             WindowPlacement::MaximizedCentred, kBasicsMenu})
 {
 }
@@ -69,7 +71,7 @@ void Test::buildControls(QWidget *client)
 
     // The instruction label lies under the picture area where the two overlap.
     m_label2 = makeLabel("Label2", twips(5280, 120, 6855, 735), client);
-    m_label2->setText(QLatin1String(kInstruction));
+    m_label2->setText(QCoreApplication::translate("Test", kInstruction));
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label2->setFont(instructionFont());
@@ -84,14 +86,14 @@ void Test::buildControls(QWidget *client)
     m_test1->setExploreAction(exploreAction());
 
     m_label3 = makeLabel("Label3", twips(1440, 240, 3015, 375), client);
-    m_label3->setText(QStringLiteral("Explanations of Answers"));
+    m_label3->setText(QCoreApplication::translate("Test", "Explanations of Answers"));
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setFrameStyle(QFrame::Box | QFrame::Plain);
     setColours(m_label3, QPalette::Window, pageColour::darkBlue, QPalette::WindowText, Qt::white);
 
     m_text = new TextBox(client);
     m_text->setObjectName(QStringLiteral("Text"));
-    m_text->setAccessibleName(QStringLiteral("Explanation of answer"));
+    m_text->setAccessibleName(QCoreApplication::translate("Test", "Explanation of answer"));
     m_text->setGeometry(twips(840, 720, 4095, 4935));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -102,7 +104,7 @@ void Test::buildControls(QWidget *client)
 
     m_list2 = new ListBox(client);
     m_list2->setObjectName(QStringLiteral("List2"));
-    m_list2->setAccessibleName(QStringLiteral("Question and answer options"));
+    m_list2->setAccessibleName(QCoreApplication::translate("Test", "Question and answer options"));
     m_list2->setGeometry(twips(840, 6000, 11295, 1470));
     setColours(m_list2, QPalette::Base, pageColour::darkBlue, QPalette::Text,
                systemColour(SystemColour::WindowBackground));
@@ -111,24 +113,25 @@ void Test::buildControls(QWidget *client)
 
     // The verdict: a status, announced each time its text changes.
     m_label1 = makeLabel<StatusLabel>("Label1", twips(840, 7560, 2145, 600), client);
-    m_label1->setAccessibleDescription(QStringLiteral("Verdict on the selected answer"));
+    m_label1->setAccessibleDescription(
+        QCoreApplication::translate("Test", "Verdict on the selected answer"));
     m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColours(m_label1, QPalette::Window, pageColour::blue, QPalette::WindowText,
                systemColour(SystemColour::ButtonHighlight));
 
-    m_cmdStart = new WrappingButton(QStringLiteral("Start Questions"), client);
+    m_cmdStart = new WrappingButton(QCoreApplication::translate("Test", "Start Questions"), client);
     m_cmdStart->setObjectName(QStringLiteral("cmdStart"));
     m_cmdStart->setGeometry(twips(3960, 7920, 1215, 615));
     m_cmdStart->setFill(QColor(0, 255, 0));
     connect(m_cmdStart, &QPushButton::clicked, this, &Test::cmdStart_Click);
 
-    m_cmdNext = new WrappingButton(QStringLiteral("Next Question"), client);
+    m_cmdNext = new WrappingButton(QCoreApplication::translate("Test", "Next Question"), client);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     m_cmdNext->setGeometry(twips(5280, 7920, 1335, 615));
     m_cmdNext->setFill(QColor(255, 255, 128));
     connect(m_cmdNext, &QPushButton::clicked, this, &Test::cmdNext_Click);
 
-    m_cmdReset = new WrappingButton(QStringLiteral("Reset Questions"), client);
+    m_cmdReset = new WrappingButton(QCoreApplication::translate("Test", "Reset Questions"), client);
     m_cmdReset->setObjectName(QStringLiteral("cmdReset"));
     m_cmdReset->setGeometry(twips(6720, 7920, 1335, 615));
     connect(m_cmdReset, &QPushButton::clicked, this, &Test::cmdReset_Click);
@@ -168,7 +171,7 @@ void Test::cmdStart_Click()
     m_text->clear();
     m_slotCounter = 0;
     for (const char *line : kQuestions[0].lines)
-        m_list2->appendRow(QString::fromLatin1(line));
+        m_list2->appendRow(QCoreApplication::translate("Test", line));
 }
 
 void Test::cmdNext_Click()
@@ -199,10 +202,10 @@ void Test::List2_Click()
         return;
     m_text->clear();
     if (m_list2->selectedRow() == question->keyLine) {
-        m_label1->setStatus(QString::fromLatin1(question->verdict));
-        m_text->setPlainText(QString::fromLatin1(question->explanation));
+        m_label1->setStatus(QCoreApplication::translate("Test", question->verdict));
+        m_text->setPlainText(QCoreApplication::translate("Test", question->explanation));
     } else {
-        m_label1->setStatus(QStringLiteral("TRY AGAIN"));
+        m_label1->setStatus(QCoreApplication::translate("Test", "TRY AGAIN"));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "practice/TestLines.h"
 
+#include <QCoreApplication>
+
 namespace fc {
 
 void fillTestLines(TestLineTable &lines)
@@ -9,9 +11,9 @@ void fillTestLines(TestLineTable &lines)
     int slot = 1;
     for (int q = 1; q < kQuestionCount; ++q) {
         for (const char *line : kQuestions[std::size_t(q)].lines)
-            lines[std::size_t(slot++)] = QString::fromLatin1(line);
+            lines[std::size_t(slot++)] = QCoreApplication::translate("Test", line);
     }
-    lines[115] = QString::fromLatin1(kClosingLine);
+    lines[115] = QCoreApplication::translate("Test", kClosingLine);
     for (int s = 116; s <= 120; ++s)
         lines[std::size_t(s)] = QStringLiteral(" ");
     static const char *const placeholders[] = {"22. ", "23. ", "24. ", "25. "};

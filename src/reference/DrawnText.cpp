@@ -2,6 +2,7 @@
 
 #include "shell/AccessibleRole.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
@@ -25,19 +26,18 @@ struct ShapedLines {
     QSize sizeHint;
 };
 
-const ShapedLines &shapedLines(std::span<const char *const> lines, const QFont &font)
+const ShapedLines &shapedLines(const QStringList &lines, const QFont &font)
 {
-    using Key = std::tuple<const char *const *, std::size_t, QString>;
+    using Key = std::tuple<QStringList, QString>;
     static std::map<Key, ShapedLines> cache;
-    const Key key{lines.data(), lines.size(), font.key()};
+    const Key key{lines, font.key()};
     auto found = cache.find(key);
     if (found != cache.end())
         return found->second;
     ShapedLines shaped;
     const QFontMetricsF metrics(font);
     double width = 0;
-    for (const char *text : lines) {
-        const QString line = QString::fromLatin1(text);
+    for (const QString &line : lines) {
         width = std::max(width, metrics.horizontalAdvance(line));
         QTextLayout layout(line, font);
         layout.beginLayout();
@@ -52,10 +52,12 @@ const ShapedLines &shapedLines(std::span<const char *const> lines, const QFont &
 
 }  // namespace
 
-DrawnText::DrawnText(std::span<const char *const> lines, const QFont &font,
-                     const QColor &colour, QWidget *parent)
-    : QWidget(parent), m_lines(lines), m_colour(colour)
+DrawnText::DrawnText(std::span<const char *const> lines, const QFont &font, const QColor &colour,
+                     QWidget *parent)
+    : QWidget(parent), m_sources(lines), m_colour(colour)
 {
+    for (const char *text : lines)
+        m_lines << QCoreApplication::translate("Reference", text);
     presentAs<DrawnText, QAccessible::StaticText>();
     setFont(font);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -63,9 +65,8 @@ DrawnText::DrawnText(std::span<const char *const> lines, const QFont &font,
     // leader becomes a colon after its term, a run of blanks one blank.
     static const QRegularExpression leader(QStringLiteral("\\s*\\.{3,}\\s*"));
     QStringList spoken;
-    for (const char *text : m_lines) {
-        const QString line =
-            QString::fromLatin1(text).replace(leader, QStringLiteral(": ")).simplified();
+    for (QString line : std::as_const(m_lines)) {
+        line = line.replace(leader, QStringLiteral(": ")).simplified();
         if (!line.isEmpty())
             spoken << line;
     }
@@ -74,13 +75,27 @@ DrawnText::DrawnText(std::span<const char *const> lines, const QFont &font,
 
 QString DrawnText::line(int index) const
 {
-    return QString::fromLatin1(m_lines[std::size_t(index)]);
+    return m_lines[index];
 }
 
 double DrawnText::baseline(int index) const
 {
     const QFontMetricsF metrics(font());
     return metrics.ascent() + index * metrics.height();
+}
+
+double DrawnText::drawnScale() const
+{
+    // A translation's longer lines are drawn smaller rather than cut at the window's
+    // edge, or further than the English lines reach.
+    const int wide = sizeHint().width();
+    if (wide <= width() || width() <= 0)
+        return 1;
+    QStringList english;
+    for (const char *text : m_sources)
+        english << QString::fromLatin1(text);
+    const int room = std::max(width(), shapedLines(english, font()).sizeHint.width());
+    return wide > room ? double(room) / wide : 1;
 }
 
 QSize DrawnText::sizeHint() const
@@ -93,6 +108,8 @@ void DrawnText::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(m_colour);
     const ShapedLines &shaped = shapedLines(m_lines, font());
+    if (const double scale = drawnScale(); scale < 1)
+        painter.scale(scale, scale);
     for (int i = 0; i < lineCount(); ++i) {
         for (const QGlyphRun &run : shaped.runs[std::size_t(i)])
             painter.drawGlyphRun(QPointF(0, baseline(i)), run);

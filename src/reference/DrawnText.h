@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <span>
@@ -17,9 +18,14 @@ public:
               QWidget *parent = nullptr);
 
     int lineCount() const { return int(m_lines.size()); }
+    // Line `index` as drawn, in the program's language.
     QString line(int index) const;
     // Baseline of line `index` in widget coordinates.
     double baseline(int index) const;
+
+    // The scale the lines are drawn at: 1, or less where they are wider than the
+    // window and the English lines.
+    double drawnScale() const;
 
     QSize sizeHint() const override;
 
@@ -27,7 +33,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::span<const char *const> m_lines;
+    std::span<const char *const> m_sources;  // English
+    QStringList m_lines;                     // as shown, translated
     QColor m_colour;
 };
 

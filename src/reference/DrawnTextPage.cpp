@@ -2,6 +2,7 @@
 
 #include "reference/DrawnText.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 namespace fc {
@@ -19,7 +20,7 @@ void DrawnTextPage::buildControls(QWidget *client)
     m_text = new DrawnText(m_content.lines, m_content.font(), systemColour(m_content.colour),
                            client);
     m_text->setObjectName(QStringLiteral("text"));
-    m_text->setAccessibleName(QLatin1String(m_content.accessibleName));
+    m_text->setAccessibleName(QCoreApplication::translate("Reference", m_content.accessibleName));
     layout->addWidget(m_text);
 }
 

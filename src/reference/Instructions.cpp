@@ -9,35 +9,35 @@ namespace fc {
 namespace {
 
 const char *const kInstructionLines[] = {
-    " ",
-    "  This interactive learning module consists of five major segments ",
+    QT_TRANSLATE_NOOP("Reference", " "),
+    QT_TRANSLATE_NOOP("Reference", "  This interactive learning module consists of five major segments "),
     "",
-    "  1.    CARDIAC FUNCTION CURVES (CFC) in which their main features are introduced ",
+    QT_TRANSLATE_NOOP("Reference", "  1.    CARDIAC FUNCTION CURVES (CFC) in which their main features are introduced "),
     "",
-    "  2.    VASCULAR FUNCTION CURVES (VFC) in which their main features are introduced ",
-    "          and the relationship between Vascular and Cardiac Functions are explained",
+    QT_TRANSLATE_NOOP("Reference", "  2.    VASCULAR FUNCTION CURVES (VFC) in which their main features are introduced "),
+    QT_TRANSLATE_NOOP("Reference", "          and the relationship between Vascular and Cardiac Functions are explained"),
     "",
-    "  3.    INTERACTIONS AND CHANGES in which both Cardiac and Vascular Function curves ",
-    "         are used to examine and interpret changes in function.",
+    QT_TRANSLATE_NOOP("Reference", "  3.    INTERACTIONS AND CHANGES in which both Cardiac and Vascular Function curves "),
+    QT_TRANSLATE_NOOP("Reference", "         are used to examine and interpret changes in function."),
     "",
-    "  4.    GLOSSARY wiht abbreviations and definitions",
+    QT_TRANSLATE_NOOP("Reference", "  4.    GLOSSARY wiht abbreviations and definitions"),
     "",
-    "  5.    TEST which provides you the opportunity to evaluate your understanding",
-    "          by taking a multiple choice practice test with explanations of answers.",
+    QT_TRANSLATE_NOOP("Reference", "  5.    TEST which provides you the opportunity to evaluate your understanding"),
+    QT_TRANSLATE_NOOP("Reference", "          by taking a multiple choice practice test with explanations of answers."),
     "",
-    "  To begin, we recommend that you start by clicking on Cardiac Function Curves.",
+    QT_TRANSLATE_NOOP("Reference", "  To begin, we recommend that you start by clicking on Cardiac Function Curves."),
     "",
-    " Those of you who are already familiar with the material may choose to proceed directly to ",
-    "  the test. It and its explanations should provide you with excellent practice and preparation. ",};
+    QT_TRANSLATE_NOOP("Reference", " Those of you who are already familiar with the material may choose to proceed directly to "),
+    QT_TRANSLATE_NOOP("Reference", "  the test. It and its explanations should provide you with excellent practice and preparation. "),};
 
 }  // namespace
 
 Instructions::Instructions(Program &program)
     : DrawnTextPage(program, PageId::Instructions,
-                    {"Instructions", "Instructions", pageColour::darkBlue, twipsSize(9435, 5055),
+                    {"Instructions", QT_TRANSLATE_NOOP("Page", "Instructions"), pageColour::darkBlue, twipsSize(9435, 5055),
                      WindowPlacement::Centred, {}},
                     {kInstructionLines, &pageFont, SystemColour::HighlightText,
-                     "How to use this learning module"})
+                     QT_TRANSLATE_NOOP("Reference", "How to use this learning module")})
 {
 }
 

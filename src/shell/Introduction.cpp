@@ -6,6 +6,7 @@
 #include "shell/SystemColours.h"
 #include "shell/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace fc {
@@ -28,8 +29,8 @@ constexpr LabelPlacement kLabels[] = {
 
 Introduction::Introduction(Program &program)
     : Page(program, PageId::Introduction,
-           {"Introduction", "Introduction", pageColour::blue, twipsSize(13425, 7560),
-            WindowPlacement::Maximized, kIntroductionMenu})
+           {"Introduction", QT_TRANSLATE_NOOP("Page", "Introduction"), pageColour::blue,
+            twipsSize(13425, 7560), WindowPlacement::Maximized, kIntroductionMenu})
 {
 }
 
@@ -64,9 +65,11 @@ void Introduction::controlsDestroyed()
 
 void Introduction::Form_Load()
 {
-    m_label1->setText(QStringLiteral("Brannoc Welcomes You To"));
-    m_label2->setText(QStringLiteral("UNDERSTANDING CARDIAC AND VASCULAR FUNCTION CURVES"));
-    m_label3->setText(QStringLiteral(
+    m_label1->setText(QCoreApplication::translate("Introduction", "Brannoc Welcomes You To"));
+    m_label2->setText(QCoreApplication::translate(
+        "Introduction", "UNDERSTANDING CARDIAC AND VASCULAR FUNCTION CURVES"));
+    m_label3->setText(QCoreApplication::translate(
+        "Introduction",
         "We recommend that you start your first session by visiting the instructions page"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/PageStyle.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace fc {
@@ -36,7 +37,8 @@ void ListBox::appendRow(const QString &text)
     addItem(text);
     // A screen reader says nothing for an empty or all-blank row; name it instead.
     if (text.trimmed().isEmpty())
-        item(count() - 1)->setData(Qt::AccessibleTextRole, QStringLiteral("blank"));
+        item(count() - 1)
+            ->setData(Qt::AccessibleTextRole, QCoreApplication::translate("ListBox", "blank"));
     m_quiet = false;
 }
 

@@ -14,7 +14,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include <iterator>
 #include <utility>
@@ -26,13 +28,17 @@ namespace {
 // What each page is, for assistive technology: two pages share the caption "Form1".
 // Indexed by PageId.
 constexpr const char *kPageDescriptions[] = {
-    "Welcome page of the learning module on cardiac and vascular function curves",
-    "Cardiac function curves: a list of topics, an answer box and a figure",
-    "Vascular function curves: a list of topics, an answer box and figures",
-    "Interactions and changes: a list of topics, an answer box and figures",
-    "Practice test: twenty multiple-choice questions on one figure",
-    "Glossary of abbreviations, definitions and formulas",
-    "Instructions: what the learning module contains and where to begin",
+    QT_TRANSLATE_NOOP(
+        "Page", "Welcome page of the learning module on cardiac and vascular function curves"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Cardiac function curves: a list of topics, an answer box and a figure"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Vascular function curves: a list of topics, an answer box and figures"),
+    QT_TRANSLATE_NOOP("Page",
+                      "Interactions and changes: a list of topics, an answer box and figures"),
+    QT_TRANSLATE_NOOP("Page", "Practice test: twenty multiple-choice questions on one figure"),
+    QT_TRANSLATE_NOOP("Page", "Glossary of abbreviations, definitions and formulas"),
+    QT_TRANSLATE_NOOP("Page", "Instructions: what the learning module contains and where to begin"),
 };
 static_assert(std::size(kPageDescriptions) == std::size_t(PageId::Instructions) + 1);
 
@@ -87,6 +93,38 @@ QAccessibleInterface *plainWindowFactory(const QString &className, QObject *obje
     return nullptr;
 }
 
+// A scroll area that settles its scroll bars at once when resized: Qt shows or hides
+// them at the next turn of the event loop, and a page that fits would be painted once
+// with a scroll bar it does not need.
+class PageScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        QEvent request(QEvent::LayoutRequest);
+        QScrollArea::event(&request);
+    }
+};
+
+// The page's client in a frameless scroll area: where the zoomed page is larger than
+// its window it scrolls, with scroll bars only then; where it fits, it fills the window
+// as if there were none.
+QScrollArea *scrolling(QWidget *client)
+{
+    client->setObjectName(QStringLiteral("client"));
+    auto *scroll = new PageScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    // Not a stop of its own: Tab goes from control to control as before.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(client);
+    return scroll;
+}
+
 }  // namespace
 
 Page::Page(Program &program, PageId id, const WindowSettings &settings)
@@ -117,7 +155,10 @@ void Page::load()
     int menuHeight = 0;
     if (settings.menu.empty()) {
         window = new QWidget;
-        client = window;
+        client = new QWidget;
+        auto *layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(scrolling(client));
     } else {
         auto *main = new QMainWindow;
         auto *bar = new PageMenuBar(main);
@@ -136,23 +177,28 @@ void Page::load()
         bar->setPalette(barPalette);
         bar->setAutoFillBackground(true);
         for (const MenuEntry &entry : settings.menu) {
-            auto *action = new QAction(QString::fromLatin1(entry.caption), main);
+            auto *action = new QAction(QCoreApplication::translate("Menu", entry.caption), main);
             action->setObjectName(QString::fromLatin1(entry.name));
             connect(action, &QAction::triggered, this, [this, &entry] { choose(entry); });
             bar->addAction(action);
         }
+        // A translation's longer captions are set smaller, as a last resort, rather than
+        // hidden behind the bar's overflow button: every entry shows in the window's
+        // design width.
+        for (int step = 0; step < 4 && bar->sizeHint().width() > settings.clientSize.width();
+             ++step)
+            bar->setFont(smallerFont(bar->font()));
         // The entries have no accelerators; F10 reaches the bar from the keyboard.
         auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), main);
         connect(menuKey, &QShortcut::activated, bar, [bar] { enterMenuBar(bar); });
         menuHeight = bar->sizeHint().height();
-        client = new QWidget(main);
-        client->setObjectName(QStringLiteral("client"));
-        main->setCentralWidget(client);
+        client = new QWidget;
+        main->setCentralWidget(scrolling(client));
         window = main;
     }
 
     window->setObjectName(QString::fromLatin1(settings.className));
-    window->setWindowTitle(QString::fromLatin1(settings.caption));
+    window->setWindowTitle(QCoreApplication::translate("Page", settings.caption));
     window->setAttribute(Qt::WA_DeleteOnClose);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, settings.background);
@@ -161,7 +207,9 @@ void Page::load()
     client->setAutoFillBackground(true);
     client->setPalette(palette);
     window->resize(settings.clientSize.width(), settings.clientSize.height() + menuHeight);
-    window->setAccessibleDescription(QString::fromLatin1(kPageDescriptions[std::size_t(m_id)]));
+    client->resize(settings.clientSize);
+    window->setAccessibleDescription(
+        QCoreApplication::translate("Page", kPageDescriptions[std::size_t(m_id)]));
     // A window without a menu bar is left with the keys, as with its close box.
     if (settings.menu.empty())
         closeOnKeys(window);
@@ -186,7 +234,9 @@ void Page::load()
 
     buildControls(client);
     Form_Load();
-    m_program.zoom().attach(window, client, settings.placement == WindowPlacement::Centred);
+    m_program.zoom().attach(window, client, settings.placement == WindowPlacement::Centred
+                                                ? WindowSizing::FollowsZoom
+                                                : WindowSizing::Kept);
 }
 
 void Page::show()

@@ -16,6 +16,15 @@ QFont pageFont()
     return controlFont(Face::MsSansSerif, pointsToPixels(9.75), true);
 }
 
+QFont smallerFont(QFont font)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(font.pixelSize() - 1);
+    else
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+    return font;
+}
+
 void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
                 QPalette::ColorRole textRole, const QColor &text)
 {

@@ -21,6 +21,10 @@ inline const QColor darkBlue{0, 0, 192};
 // MS Sans Serif, 9.75 pt, bold: the font of every page's controls and the instructions.
 QFont pageFont();
 
+// The next smaller font step: a pixel less, or three quarters of a point. A text that
+// a translation makes too long for its place takes it as a last resort.
+QFont smallerFont(QFont font);
+
 // Gives `widget` its background and text colours, kept while it is read-only, inactive
 // or unfocused.
 void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,

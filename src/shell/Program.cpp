@@ -7,17 +7,19 @@
 #include "explorer/Scenarios.h"
 #include "figures/FigureWindow.h"
 #include "figures/Fonts.h"
+#include "practice/Test.h"
 #include "reference/Glossary.h"
 #include "reference/Instructions.h"
 #include "shell/Introduction.h"
+#include "shell/Language.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ProgramStyle.h"
 #include "shell/TopLevel.h"
-#include "practice/Test.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -52,6 +54,10 @@ const Preparation kPreparations[] = {
     &Glossary::prepare,
 };
 
+// The window manager's title bar and borders, which are not known before a window is
+// first shown: about what common desktops draw.
+constexpr QSize kFrameAllowance(16, 40);
+
 // Long enough for the welcome window to be mapped and painted first.
 constexpr int kPrepareDelayMs = 200;
 
@@ -59,6 +65,8 @@ constexpr int kPrepareDelayMs = 200;
 
 Program::Program()
 {
+    // Before any text is made: pages, figures and tables are translated as they are built.
+    setChosenLanguageOnce(QCoreApplication::arguments());
     installFontSubstitutes();
     ProgramStyle::install();
     // The desktop entry's id and icon, by which desktops (Wayland ones in particular)
@@ -76,6 +84,8 @@ Program::~Program()
 
 void Program::start()
 {
+    m_zoom.setStartPercent(fittingPercent(QGuiApplication::primaryScreen()->availableSize(),
+                                          windowNeeds()));
     showPage(PageId::Introduction);
     QTimer::singleShot(kPrepareDelayMs, this, [this] { prepareFrom(0); });
 }
@@ -86,6 +96,22 @@ void Program::prepareFrom(std::size_t step)
         return;
     kPreparations[step]();
     QTimer::singleShot(0, this, [this, step] { prepareFrom(step + 1); });
+}
+
+std::vector<WindowNeed> Program::windowNeeds()
+{
+    // A menu bar as the pages have; the zoom leaves it as it is.
+    QMenuBar bar;
+    bar.addAction(QStringLiteral("Introduction"));
+    const int menuHeight = bar.sizeHint().height();
+    std::vector<WindowNeed> needs;
+    for (std::size_t id = 0; id < m_pages.size(); ++id) {
+        // Asked of a page object of its own: the registry's slots stay empty until used.
+        const WindowSettings settings = createPage(*this, PageId(id))->windowSettings();
+        needs.push_back({settings.clientSize,
+                         kFrameAllowance + QSize(0, settings.menu.empty() ? 0 : menuHeight)});
+    }
+    return needs;
 }
 
 Page *Program::existingPage(PageId id) const
@@ -116,6 +142,7 @@ void Program::showExplorer(const QString &topic)
         const QWidget *opener = QApplication::activeWindow();
         const QScreen *screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
         m_explorer->resize(m_explorer->sizeHint().boundedTo(screen->availableSize() * 0.9));
+        m_zoom.attach(m_explorer, m_explorer, WindowSizing::FollowsZoom);
         centreOnOpenersScreen(m_explorer);
     }
     if (const std::optional<std::size_t> scenario = scenarioOfTopic(topic))

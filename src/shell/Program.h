@@ -1,12 +1,14 @@
 #pragma once
 
 #include "shell/Page.h"
+#include "shell/ScreenFit.h"
 #include "shell/Zoom.h"
 
 #include <QPointer>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace fc {
 
@@ -41,6 +43,8 @@ public:
 
     // The one zoom of every page.
     Zoom &zoom() { return m_zoom; }
+    // What each page's window needs of a screen, at 100%.
+    std::vector<WindowNeed> windowNeeds();
 
 signals:
     void sessionEnded();

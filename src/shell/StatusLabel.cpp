@@ -1,6 +1,6 @@
 #include "shell/StatusLabel.h"
 
-#include <QAccessibleWidget>
+#include "shell/AccessibleRole.h"
 
 namespace fc {
 
@@ -18,19 +18,11 @@ public:
     }
 };
 
-QAccessibleInterface *statusFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("fc::StatusLabel") && object->isWidgetType())
-        return new AccessibleStatus(static_cast<QLabel *>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 StatusLabel::StatusLabel(QWidget *parent) : QLabel(parent)
 {
-    static const bool installed = (QAccessible::installFactory(statusFactory), true);
-    Q_UNUSED(installed);
+    presentThrough<StatusLabel, AccessibleStatus>();
 }
 
 void StatusLabel::setStatus(const QString &text)

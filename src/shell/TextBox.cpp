@@ -2,11 +2,53 @@
 
 #include "shell/PageStyle.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
+#include <QTextBlock>
 
 namespace fc {
 
-TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent) {}
+namespace {
+
+// Steps down to about two thirds of the box's own font at most: far enough for the
+// longest translation, and still readable.
+constexpr int kMostSteps = 6;
+
+}  // namespace
+
+TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    connect(document(), &QTextDocument::contentsChanged, this, &TextBox::fitText);
+}
+
+double TextBox::textHeight() const
+{
+    QTextDocument *text = document();
+    double height = 2 * text->documentMargin();
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
+        height += text->documentLayout()->blockBoundingRect(block).height();
+    return height;
+}
+
+void TextBox::fitText()
+{
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    // From the box's own font each time: a shorter text or a larger box gets it back.
+    // Setting the font lays the text out again: only where it changes.
+    const auto use = [this](const QFont &font) {
+        if (document()->defaultFont() != font)
+            document()->setDefaultFont(font);
+    };
+    QFont font = this->font();
+    use(font);
+    for (int step = 0; step < kMostSteps && textHeight() > viewport()->height(); ++step) {
+        font = smallerFont(font);
+        use(font);
+    }
+    m_fitting = false;
+}
 
 bool TextBox::event(QEvent *event)
 {
@@ -17,6 +59,19 @@ bool TextBox::event(QEvent *event)
     else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         update();
     return handled;
+}
+
+void TextBox::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitText();
+}
+
+void TextBox::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    fitText();
 }
 
 }  // namespace fc

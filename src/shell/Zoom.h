@@ -1,54 +1,75 @@
 #pragma once
 
+#include "shell/ZoomedWindowSize.h"
+
 #include <QObject>
 #include <QPainter>
 #include <QPointer>
 
+#include <iterator>
 #include <memory>
 #include <vector>
 
 namespace fc {
 
-class ZoomedPage;
+class WheelZoomFilter;
+class ZoomedWindow;
 class ZoomStyle;
 
 // The zoom steps in percent, as browsers offer them.
 inline constexpr int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+inline constexpr std::size_t kZoomStepCount = std::size(kZoomSteps);
+
+// The step of `percent`; kZoomStepCount where there is none.
+constexpr std::size_t zoomStepOf(int percent)
+{
+    std::size_t step = 0;
+    while (step < kZoomStepCount && kZoomSteps[step] != percent)
+        ++step;
+    return step;
+}
+static_assert(zoomStepOf(100) < kZoomStepCount, "the zoom steps hold 100%");
 
 // The one zoom of the whole program. Every page is built at 100% from its tables;
 // attached, it remembers that layout and from then on shows it scaled by the zoom:
 // every control's place and size, fonts, frames and focus marks, and so the figures.
-// The zoom starts at 100% and is not kept between runs.
+// The curve explorer and the figure windows follow it too. The zoom starts at the
+// step at which the pages fit the screen and is not kept between runs.
 class Zoom : public QObject {
     Q_OBJECT
 public:
     Zoom();
     ~Zoom() override;
 
+    // The program's zoom, while there is one.
+    static Zoom *current();
+
     int percent() const { return kZoomSteps[m_step]; }
+    // The zoom the program starts at and Ctrl+0 returns to.
+    int startPercent() const { return kZoomSteps[m_start]; }
+    // Sets the starting zoom, a step, and goes to it.
+    void setStartPercent(int percent);
 
     void zoomIn();
     void zoomOut();
     void reset();
 
-    // Gives a freshly built page window the zoom keys and brings it to the current
-    // zoom. `sizeWindow`: the window's own size follows the zoom (centred windows).
-    void attach(QWidget *window, QWidget *client, bool sizeWindow);
+    // Gives a freshly built window the zoom keys and brings it to the current zoom.
+    void attach(QWidget *window, QWidget *client, WindowSizing sizing);
 
 signals:
     void changed(int percent);
 
-protected:
-    // Ctrl + mouse wheel on any page zooms.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void setStep(std::size_t step, QWidget *shownOn);
+    void step(int steps, QWidget *shownOn);
+    void setStep(std::size_t step, QWidget *shownOn, const QString &level);
+    bool isZoomed(const QWidget *window) const;
 
     std::size_t m_step;
-    std::unique_ptr<ZoomStyle> m_style;  // nullptr at 100%
-    std::vector<QPointer<ZoomedPage>> m_pages;
-    int m_wheel = 0;  // wheel travel not yet turned into a step
+    std::size_t m_start;
+    std::unique_ptr<ZoomStyle> m_style;  // made at the first step away from 100%
+    std::vector<QPointer<ZoomedWindow>> m_windows;
+    std::unique_ptr<WheelZoomFilter> m_wheel;
 };
 
 // The zoom a control is drawn at: 1 at 100%.
