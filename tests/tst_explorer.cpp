@@ -481,6 +481,7 @@ void TestExplorer::scenarios()
     QCOMPARE(explorer->factors(), s.factors);
     // The row's own sentence, not its neighbour's, and the numbers of what is drawn.
     QCOMPARE(caption->text(), QCoreApplication::translate("fc::Scenario", s.caption));
+    QTRY_VERIFY(!explorer->isGliding());
     QVERIFY(readoutsAgree(explorer));
     // One sentence.
     QCOMPARE(caption->text().count(QLatin1Char('.')), 1);
@@ -704,6 +705,7 @@ void TestExplorer::figureGoesOut()
 {
     Explorer *explorer = openExplorer();
     QVERIFY(explorer && clickRow(explorer->findChild<ListBox *>("scenarios"), 4));  // blood loss after reflexes
+    QTRY_VERIFY(!explorer->isGliding());
     auto *view = explorer->findChild<CurvesView *>();
     view->setFocus();
     QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);

@@ -4,6 +4,7 @@
 #include "explorer/CurvesView.h"
 #include "explorer/FactorSlider.h"
 #include "explorer/FactorSpinBox.h"
+#include "explorer/PredictPanel.h"
 #include "explorer/Scenarios.h"
 #include "figures/Numbers.h"
 #include "shell/ListBox.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -117,8 +119,17 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     panel->addWidget(buildScenarios(), 1);
 
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_view, 1);
+    auto *figure = new QVBoxLayout;
+    figure->addWidget(m_view, 1);
+    layout->addLayout(figure, 1);
     layout->addWidget(m_panel);
+    // Added last, so that the keys reach the predictions after the scenarios.
+    m_predict = new PredictPanel;
+    figure->addWidget(m_predict);
+    connect(m_predict, &PredictPanel::modeChanged, this, &Explorer::predictModeChanged);
+    connect(m_predict, &PredictPanel::nextChangeRequested, this, &Explorer::nextChange);
+    connect(m_predict, &PredictPanel::revealRequested, this, &Explorer::reveal);
+    connect(&m_glide, &Glide::step, this, &Explorer::showState);
 
     closeOnKeys(this);
 
@@ -126,7 +137,8 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &Explorer::announce);
 
-    factorsMoved();
+    readControls();
+    showState(m_factors);
     m_settle.stop();
     announce();
 }
@@ -244,20 +256,53 @@ QWidget *Explorer::buildScenarios()
 
 void Explorer::setFactors(const Factors &factors)
 {
+    m_glide.finish();
+    setControls(factors);
+    leaveScenarioIfGone();
+    showState(m_factors);
+    m_held = nullptr;
+    m_predict->clearRound();
+}
+
+void Explorer::setControls(const Factors &factors)
+{
     m_applying = true;
     for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
         m_controls[i].slider->setValue(int(std::lround(factors.*kFactorControls[i].value)));
     m_applying = false;
-    factorsMoved();
+    readControls();
+}
+
+void Explorer::readControls()
+{
+    for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
+        m_factors.*kFactorControls[i].value = m_controls[i].slider->value();
+    m_point = operatingPoint(m_factors);
 }
 
 void Explorer::chooseScenario(std::size_t row)
 {
-    const Scenario &scenario = scenarios()[row];
-    if (m_scenarios->selectedRow() != int(row))
+    // Chosen from code, the row is selected as the user would select it, and the list's
+    // event brings it back here.
+    if (m_scenarios->selectedRow() != int(row)) {
         m_scenarios->setCurrentRow(int(row));
+        return;
+    }
+    const Scenario &scenario = scenarios()[row];
+    m_glide.finish();
+    if (m_predict->isOn()) {
+        // Where the scenario starts, at once; then its change, held back.
+        m_rotation.markDone(row);
+        m_caption->clear();
+        setControls(startingState(scenario));
+        showState(m_factors);
+        setControls(scenario.factors);
+        holdBack(&scenario);
+        return;
+    }
     m_caption->setText(QCoreApplication::translate("fc::Scenario", scenario.caption));
-    setFactors(scenario.factors);
+    setControls(scenario.factors);
+    m_glide.start(m_shown, m_factors);
 }
 
 int Explorer::captionWidth() const
@@ -286,7 +331,7 @@ int Explorer::tallestCaption() const
 
 SharedFigure Explorer::figureOnView() const
 {
-    return std::make_shared<const Figure>(explorerFigure(m_factors));
+    return std::make_shared<const Figure>(explorerFigure(m_shown));
 }
 
 QSize Explorer::sizeHint() const
@@ -299,8 +344,10 @@ QSize Explorer::sizeHint() const
                        + std::max(0, tallestCaption() - m_caption->heightForWidth(captionWidth()));
     const QMargins margins = contentsMargins() + layout()->contentsMargins();
     const QSizeF canvas = explorerBackground().canvas.size();
-    const int figureWidth =
-        int(std::ceil((height - margins.top() - margins.bottom()) * canvas.width() / canvas.height()));
+    // The predictions take their row below the figure.
+    const int figureHeight = height - margins.top() - margins.bottom() - layout()->spacing()
+                             - m_predict->sizeHint().height();
+    const int figureWidth = int(std::ceil(figureHeight * canvas.width() / canvas.height()));
     const int width = figureWidth + layout()->spacing() + m_panel->sizeHint().width()
                       + margins.left() + margins.right();
     return {std::max(base.width(), width), height};
@@ -308,27 +355,82 @@ QSize Explorer::sizeHint() const
 
 void Explorer::factorsMoved()
 {
-    for (std::size_t i = 0; i < std::size(kFactorControls); ++i)
-        m_factors.*kFactorControls[i].value = m_controls[i].slider->value();
-    m_point = operatingPoint(m_factors);
-    const double msfp = meanSystemicFillingPressure(m_factors);
-    m_cvp->setText(tr("%1 mmHg").arg(twoPlaces(m_point.cvp)));
-    m_co->setText(tr("%1 l/min").arg(twoPlaces(m_point.co)));
-    m_msfp->setText(tr("%1 mmHg").arg(twoPlaces(msfp)));
-    m_summary->showUnannounced(
-        tr("Operating point CVP %1, CO %2; MSFP %3. %4")
-            .arg(withUnit(m_point.cvp, QStringLiteral("mmHg")),
-                 withUnit(m_point.co, QStringLiteral("l/min")),
-                 withUnit(msfp, QStringLiteral("mmHg")), comparedWithControl(m_point.co)));
-    m_view->setCurves(explorerCurves(m_factors));
+    readControls();
+    leaveScenarioIfGone();
+    m_glide.finish();
+    if (m_predict->isOn())
+        holdBack(nullptr);
+    else
+        showState(m_factors);
+}
 
-    // A scenario no longer on view is no longer chosen.
+void Explorer::leaveScenarioIfGone()
+{
+    // A scenario no longer on the controls is no longer chosen.
     const int row = m_scenarios->selectedRow();
     if (row >= 0 && scenarios()[std::size_t(row)].factors != m_factors) {
         m_scenarios->clearSelection();
         m_caption->clear();
     }
+}
+
+void Explorer::showState(const Factors &factors)
+{
+    m_shown = factors;
+    const OperatingPoint point = operatingPoint(factors);
+    const double msfp = meanSystemicFillingPressure(factors);
+    m_cvp->setText(tr("%1 mmHg").arg(twoPlaces(point.cvp)));
+    m_co->setText(tr("%1 l/min").arg(twoPlaces(point.co)));
+    m_msfp->setText(tr("%1 mmHg").arg(twoPlaces(msfp)));
+    m_summary->showUnannounced(
+        tr("Operating point CVP %1, CO %2; MSFP %3. %4")
+            .arg(withUnit(point.cvp, QStringLiteral("mmHg")),
+                 withUnit(point.co, QStringLiteral("l/min")),
+                 withUnit(msfp, QStringLiteral("mmHg")), comparedWithControl(point.co)));
+    m_view->setCurves(explorerCurves(factors));
     m_settle.start();
+}
+
+void Explorer::holdBack(const Scenario *scenario)
+{
+    m_held = scenario;
+    const QString change = whatWillChange(m_shown, m_factors);
+    if (change.isEmpty())
+        m_predict->clearRound();
+    else if (scenario)
+        m_predict->ask(tr("%1: %2").arg(QCoreApplication::translate("fc::Scenario", scenario->name), change));
+    else
+        m_predict->ask(change);
+}
+
+void Explorer::reveal()
+{
+    m_predict->tell(readingsAt(m_shown), readingsAt(m_factors),
+                    m_held ? QCoreApplication::translate("fc::Scenario", m_held->caption) : QString());
+    m_held = nullptr;
+    m_glide.start(m_shown, m_factors);
+}
+
+void Explorer::nextChange()
+{
+    const int row = int(m_rotation.next(*QRandomGenerator::global()));
+    // Chosen as the user would choose it, even when it is the row already chosen.
+    m_scenarios->clearSelection();
+    m_scenarios->setCurrentRow(row);
+    m_scenarios->scrollToItem(m_scenarios->item(row));
+}
+
+void Explorer::predictModeChanged(bool on)
+{
+    if (on)
+        return;
+    // A change held back is shown, as any change is outside the mode.
+    m_held = nullptr;
+    if (const int row = m_scenarios->selectedRow(); row >= 0)
+        m_caption->setText(QCoreApplication::translate("fc::Scenario", scenarios()[std::size_t(row)].caption));
+    m_glide.finish();
+    if (m_shown != m_factors)
+        m_glide.start(m_shown, m_factors);
 }
 
 void Explorer::announce()

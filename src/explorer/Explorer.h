@@ -1,6 +1,9 @@
 #pragma once
 
 #include "explorer/CurveModel.h"
+#include "explorer/Glide.h"
+#include "explorer/Prediction.h"
+#include "explorer/ScenarioRotation.h"
 #include "figures/Figure.h"
 
 #include <QTimer>
@@ -16,6 +19,7 @@ class CurvesView;
 class FactorSlider;
 class FactorSpinBox;
 class ListBox;
+class PredictPanel;
 class StatusLabel;
 
 // The curve explorer: four factors, each a slider with a spin box, move the cardiac
@@ -30,12 +34,17 @@ public:
     explicit Explorer(QWidget *parent = nullptr);
     ~Explorer() override;
 
+    // The factors as set on the controls, and the operating point there. The figure
+    // and the readouts may still show another setting: during a glide, or while a
+    // change is held back for the student to predict.
     const Factors &factors() const { return m_factors; }
     const OperatingPoint &point() const { return m_point; }
+    bool isGliding() const { return m_glide.isRunning(); }
 
-    // Moves the four controls at once; the curves follow once.
+    // Moves the four controls at once; the curves follow at once.
     void setFactors(const Factors &factors);
-    // Selects a row of scenarios(), shows its sentence and sets its factors.
+    // Selects a row of scenarios() and sets its factors: the figure glides to them with
+    // its sentence shown, or in predict mode they wait for the student's predictions.
     void chooseScenario(std::size_t row);
 
     // The figure on view, both layers in one, as it goes out of the program.
@@ -56,9 +65,22 @@ private:
     int captionWidth() const;
     int tallestCaption() const;
 
-    // After any control has moved: the model, the readouts, the summary and the figure.
+    // After the user has moved a control: shown at once, or held back in predict mode.
     void factorsMoved();
+    void setControls(const Factors &factors);
+    void readControls();
+    void leaveScenarioIfGone();
+    // The readouts, the summary and the figure at a setting, which need not be the
+    // controls'.
+    void showState(const Factors &factors);
     void announce();
+
+    // Predict first: the change from the state on view to the controls' setting waits
+    // for the student's predictions. `scenario` is the one it comes from, if any.
+    void holdBack(const Scenario *scenario);
+    void reveal();
+    void nextChange();
+    void predictModeChanged(bool on);
 
     std::array<FactorControls, 4> m_controls;
     CurvesView *m_view = nullptr;
@@ -70,9 +92,14 @@ private:
     ListBox *m_scenarios = nullptr;
     QLabel *m_caption = nullptr;
     QTimer m_settle;
+    PredictPanel *m_predict = nullptr;
+    Glide m_glide;
+    ScenarioRotation m_rotation{scenarios().size()};
 
     Factors m_factors;
     OperatingPoint m_point;
+    Factors m_shown;
+    const Scenario *m_held = nullptr;  // in the static table of scenarios
     bool m_applying = false;
 };
 

@@ -14,6 +14,11 @@ namespace {
 // longest translation, and still readable.
 constexpr int kMostSteps = 6;
 
+// The longest explanation in any language is a few thousand characters. A longer text,
+// pasted or typed by the student, scrolls at the box's own font: measuring and laying it
+// out again at every step on each key would make typing into it crawl.
+constexpr int kLongestFitted = 20000;
+
 }  // namespace
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
@@ -43,6 +48,10 @@ void TextBox::fitText()
     };
     QFont font = this->font();
     use(font);
+    if (document()->characterCount() > kLongestFitted) {
+        m_fitting = false;
+        return;
+    }
     for (int step = 0; step < kMostSteps && textHeight() > viewport()->height(); ++step) {
         font = smallerFont(font);
         use(font);
