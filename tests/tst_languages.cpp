@@ -22,6 +22,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QXmlStreamReader>
@@ -54,10 +56,11 @@ bool controlTextsFit(QWidget *window, bool heights = true)
         int flags = 0;
         if (auto *label = qobject_cast<QLabel *>(w)) {
             text = label->text();
-            flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)
+                    | (label->buddy() ? Qt::TextShowMnemonic : 0);
         } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
             text = button->text();
-            flags = Qt::AlignCenter | Qt::TextWordWrap;
+            flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
         }
         if (text.isEmpty() || !w->isVisible())
             continue;
@@ -152,14 +155,27 @@ void TestLanguages::everyMessageTranslated()
     QVERIFY(ts.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&ts);
     QString context, source;
+    bool numerus = false;
     int messages = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") && numerus) {
+            // A count's message: every form filled, the first one shown for 1.
+            const bool unfinished = xml.attributes().value(QLatin1String("type")) != QString();
+            QStringList forms;
+            while (xml.readNextStartElement())
+                forms << xml.readElementText();
+            QVERIFY2(!unfinished && !forms.isEmpty() && !forms.contains(QString()), qPrintable(source));
+            QCOMPARE(QCoreApplication::translate(context.toUtf8(), source.toUtf8(), nullptr, 1),
+                     forms.first().replace(QLatin1String("%n"), QLatin1String("1")));
+            ++messages;
         } else if (xml.name() == QLatin1String("translation")) {
             const bool unfinished = xml.attributes().value(QLatin1String("type")) != QString();
             const QString translation = xml.readElementText();
@@ -242,6 +258,22 @@ void TestLanguages::pagesReadAndFit()
             QVERIFY(caption->text() != QLatin1String(scenario.caption));
             QVERIFY2(controlTextsFit(window, heights), scenario.name);
         }
+        // A round of predict first: the change held back, the questions, the verdicts.
+        QTest::mouseClick(window->findChild<QPushButton *>("predict"), Qt::LeftButton);
+        QVERIFY(clickRow(list, 0));
+        for (const char *choice : {"cvpUp", "coSame", "msfpDown"}) {
+            auto *radio = window->findChild<QRadioButton *>(choice);
+            const int middle = radio->height() / 2;  // on the round button
+            QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(middle, middle));
+        }
+        QTest::mouseClick(window->findChild<QPushButton *>("reveal"), Qt::LeftButton);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (const char *verdict : {"cvpVerdict", "coVerdict", "msfpVerdict"}) {
+            const QString text = window->findChild<QLabel *>(verdict)->text();
+            QVERIFY2(!text.isEmpty() && !text.contains(QLatin1String("correct."), Qt::CaseInsensitive), qPrintable(text));
+        }
+        QVERIFY(controlTextsFit(window, heights));
+
     } else if (const ConceptPageTable *table = tableOf(id)) {
         auto *list = control<QListWidget>(*m_program, id, "basicList1");
         QVERIFY(rowsFit(list));

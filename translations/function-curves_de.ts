@@ -208,14 +208,14 @@
         <translation>Drei Herzfunktionskurven im selben Achsenkreuz: die schwarze Kontrollkurve, eine rote Kurve für gesteigerte und eine blaue Kurve für verminderte Kontraktilität. Die rote Kurve steigt früher und steiler an und erreicht ein Plateau bei etwa 11,4 l/min; die blaue Kurve beginnt bei einem ZVD von etwa -3 mmHg, steigt langsam an und erreicht ein Plateau bei etwa 4,1 l/min. Eine gepunktete senkrechte Linie bei einem ZVD von etwa 1,3 mmHg schneidet die drei Kurven an kleinen Kreisen: bei etwa 8,2 l/min auf der roten Kurve, 3,7 l/min auf der schwarzen Kontrollkurve und 1,3 l/min auf der blauen Kurve; beim gleichen Füllungsdruck fördert ein stärkeres Herz also mehr und ein schwächeres weniger. Die Beschriftungen »Gesteigerte Kontraktilität« oben links und »Verminderte Kontraktilität« unten rechts weisen mit gebogenen Pfeilen auf die rote und die blaue Kurve.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <location filename="../src/figures/VascularFigures.cpp" line="135"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <source>Operating</source>
         <translation>Arbeits-</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <location filename="../src/figures/VascularFigures.cpp" line="136"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <source>Point</source>
         <translation>punkt</translation>
     </message>
@@ -226,30 +226,30 @@
         <translation>Herz-</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="91"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="95"/>
         <location filename="../src/figures/SharedElements.cpp" line="290"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <source>Function</source>
         <translation>funktions-</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="92"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="96"/>
         <location filename="../src/figures/SharedElements.cpp" line="291"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <source>Curve</source>
         <translation>kurve</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <location filename="../src/figures/VascularFigures.cpp" line="81"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <source>CFC</source>
         <translation>HFK</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <location filename="../src/figures/VascularFigures.cpp" line="143"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <source>Vascular</source>
         <translation>Gefäß-</translation>
     </message>
@@ -633,8 +633,8 @@
         <translation>Wie Blutvolumen und venöse Compliance den mittleren Kreislauffüllungsdruck (MCP) bestimmen, den Fußpunkt der Gefäßfunktionskurve auf der ZVD-Achse. Die schwarze Kontroll-GFK (MCP 6,9 mmHg) trifft die schwarze Kontroll-HFK bei einem ZVD von etwa 2 mmHg und einem HZV von 5 l/min. Mehr Volumen oder weniger Compliance verschiebt die GFK nach rechts (hellrot), mit Fußpunkt bei 8,7 mmHg: Sie trifft die HFK bei ZVD 3 und HZV 6,25 l/min, also mehr HZV, weil der ZVD höher ist. Weniger Volumen oder mehr Compliance verschiebt sie nach links (blau), mit Fußpunkt bei 4,8 mmHg: Sie trifft die HFK bei ZVD 1,2 und HZV 3,7 l/min. Die Steigungen bleiben gleich; unter der Achse zeigen Pfeile, welche Änderung den MCP in welche Richtung verschiebt.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <location filename="../src/figures/VascularFigures.cpp" line="217"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <source>Vasodilation</source>
         <translation>Vasodilatation</translation>
     </message>
@@ -659,8 +659,8 @@
         <translation>kardialer Kontraktilität</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <location filename="../src/figures/VascularFigures.cpp" line="218"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <source>Vasoconstriction</source>
         <translation>Vasokonstriktion</translation>
     </message>
@@ -932,6 +932,124 @@
         <location filename="../src/shell/Page.cpp" line="41"/>
         <source>Instructions: what the learning module contains and where to begin</source>
         <translation>Anleitung: was das Lernmodul enthält und wo man beginnt</translation>
+    </message>
+</context>
+<context>
+    <name>Prediction</name>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="34"/>
+        <source>Contractility rises to %1% of control</source>
+        <translation>Die Kontraktilität steigt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="35"/>
+        <source>Contractility falls to %1% of control</source>
+        <translation>Die Kontraktilität sinkt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="37"/>
+        <source>Stressed blood volume rises to %1% of control</source>
+        <translation>Das druckwirksame Blutvolumen steigt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="38"/>
+        <source>Stressed blood volume falls to %1% of control</source>
+        <translation>Das druckwirksame Blutvolumen sinkt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="40"/>
+        <source>Venous compliance rises to %1% of control</source>
+        <translation>Die venöse Compliance steigt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="41"/>
+        <source>Venous compliance falls to %1% of control</source>
+        <translation>Die venöse Compliance sinkt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="43"/>
+        <source>Total peripheral resistance rises to %1% of control</source>
+        <translation>Der totale periphere Widerstand steigt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="44"/>
+        <source>Total peripheral resistance falls to %1% of control</source>
+        <translation>Der totale periphere Widerstand sinkt auf %1&#xa0;% des Kontrollwerts</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="50"/>
+        <source>CVP rose from %1 to %2&#xa0;mmHg.</source>
+        <translation>Der ZVD stieg von %1 auf %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="51"/>
+        <source>CVP stayed about the same, from %1 to %2&#xa0;mmHg.</source>
+        <translation>Der ZVD blieb etwa gleich (von %1 auf %2&#xa0;mmHg).</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="52"/>
+        <source>CVP fell from %1 to %2&#xa0;mmHg.</source>
+        <translation>Der ZVD sank von %1 auf %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="53"/>
+        <source>CO rose from %1 to %2&#xa0;l/min.</source>
+        <translation>Das HZV stieg von %1 auf %2&#xa0;l/min.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="54"/>
+        <source>CO stayed about the same, from %1 to %2&#xa0;l/min.</source>
+        <translation>Das HZV blieb etwa gleich (von %1 auf %2&#xa0;l/min).</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="55"/>
+        <source>CO fell from %1 to %2&#xa0;l/min.</source>
+        <translation>Das HZV sank von %1 auf %2&#xa0;l/min.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="56"/>
+        <source>MSFP rose from %1 to %2&#xa0;mmHg.</source>
+        <translation>Der MSFP stieg von %1 auf %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="57"/>
+        <source>MSFP stayed about the same, from %1 to %2&#xa0;mmHg.</source>
+        <translation>Der MSFP blieb etwa gleich (von %1 auf %2&#xa0;mmHg).</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="58"/>
+        <source>MSFP fell from %1 to %2&#xa0;mmHg.</source>
+        <translation>Der MSFP sank von %1 auf %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="106"/>
+        <source>Correct. %1</source>
+        <translation>Richtig. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="107"/>
+        <source>Incorrect. %1</source>
+        <translation>Falsch. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="120"/>
+        <source>%1.</source>
+        <comment>a list of changes ends</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="121"/>
+        <source>. </source>
+        <comment>between changes</comment>
+        <translation>. </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/explorer/Prediction.cpp" line="137"/>
+        <source>%1 of %n correct</source>
+        <translation>
+            <numerusform>%1 von %n richtig</numerusform>
+            <numerusform>%1 von %n richtig</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1891,145 +2009,150 @@
 <context>
     <name>fc::Explorer</name>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="40"/>
+        <location filename="../src/explorer/Explorer.cpp" line="42"/>
         <source>&amp;Contractility</source>
         <translation>&amp;Kontraktilität</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="41"/>
+        <location filename="../src/explorer/Explorer.cpp" line="43"/>
         <source>Contractility</source>
         <translation>Kontraktilität</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="43"/>
+        <location filename="../src/explorer/Explorer.cpp" line="45"/>
         <source>Stressed blood &amp;volume</source>
         <translation>Druckwirksames Blut&amp;volumen</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="44"/>
+        <location filename="../src/explorer/Explorer.cpp" line="46"/>
         <source>Stressed blood volume</source>
         <translation>Druckwirksames Blutvolumen</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="45"/>
+        <location filename="../src/explorer/Explorer.cpp" line="47"/>
         <source>The part of the blood volume that stretches the veins and sets MSFP.</source>
         <translation>Der Teil des Blutvolumens, der die Venen dehnt und den MSFP bestimmt.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="48"/>
+        <location filename="../src/explorer/Explorer.cpp" line="50"/>
         <source>Venous co&amp;mpliance</source>
         <translation>Venöse Co&amp;mpliance</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="49"/>
+        <location filename="../src/explorer/Explorer.cpp" line="51"/>
         <source>Venous compliance</source>
         <translation>Venöse Compliance</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="51"/>
+        <location filename="../src/explorer/Explorer.cpp" line="53"/>
         <source>&amp;Total peripheral resistance</source>
         <translation>&amp;Totaler peripherer Widerstand</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="52"/>
+        <location filename="../src/explorer/Explorer.cpp" line="54"/>
         <source>Total peripheral resistance</source>
         <translation>Totaler peripherer Widerstand</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="85"/>
+        <location filename="../src/explorer/Explorer.cpp" line="87"/>
         <source>CO %1 above control.</source>
         <translation>HZV %1 über dem Kontrollwert.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="87"/>
+        <location filename="../src/explorer/Explorer.cpp" line="89"/>
         <source>CO %1 below control.</source>
         <translation>HZV %1 unter dem Kontrollwert.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="88"/>
+        <location filename="../src/explorer/Explorer.cpp" line="90"/>
         <source>CO as at control.</source>
         <translation>HZV gleich dem Kontrollwert.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="96"/>
+        <location filename="../src/explorer/Explorer.cpp" line="98"/>
         <source>Curve Explorer</source>
         <translation>Kurven-Explorer</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="99"/>
+        <location filename="../src/explorer/Explorer.cpp" line="101"/>
         <source>Move contractility, stressed blood volume, venous compliance and peripheral resistance and watch the cardiac and vascular function curves and their operating point</source>
         <translation>Kontraktilität, druckwirksames Blutvolumen, venöse Compliance und peripheren Widerstand verändern und dabei Herz- und Gefäßfunktionskurve und ihren Arbeitspunkt beobachten</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="111"/>
+        <location filename="../src/explorer/Explorer.cpp" line="113"/>
         <source>Control</source>
         <translation>Kontrollwerte</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="113"/>
+        <location filename="../src/explorer/Explorer.cpp" line="115"/>
         <source>Set all four factors to 100 percent</source>
         <translation>Alle vier Faktoren auf 100 Prozent setzen</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="138"/>
+        <location filename="../src/explorer/Explorer.cpp" line="150"/>
         <source>Factors, in percent of control</source>
         <translation>Faktoren in Prozent des Kontrollwerts</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="144"/>
+        <location filename="../src/explorer/Explorer.cpp" line="156"/>
         <source>%1 to %2 of control</source>
         <translation>%1 bis %2 des Kontrollwerts</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="190"/>
+        <location filename="../src/explorer/Explorer.cpp" line="202"/>
         <source>Operating point</source>
         <translation>Arbeitspunkt</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="194"/>
+        <location filename="../src/explorer/Explorer.cpp" line="206"/>
         <source>CVP:</source>
         <translation>ZVD:</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="195"/>
+        <location filename="../src/explorer/Explorer.cpp" line="207"/>
         <source>CO:</source>
         <translation>HZV:</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="201"/>
+        <location filename="../src/explorer/Explorer.cpp" line="213"/>
         <source>Mean systemic filling pressure:</source>
         <translation>Mittlerer systemischer Füllungsdruck:</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="203"/>
+        <location filename="../src/explorer/Explorer.cpp" line="215"/>
         <source>Where the vascular function curve meets the CVP axis: the mean circulatory pressure (mcp) of the pages.</source>
         <translation>Wo die Gefäßfunktionskurve die ZVD-Achse trifft: der mittlere Kreislauffüllungsdruck (MCP) der Lernseiten.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="221"/>
+        <location filename="../src/explorer/Explorer.cpp" line="233"/>
         <source>&amp;Scenarios</source>
         <translation>&amp;Szenarien</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="225"/>
+        <location filename="../src/explorer/Explorer.cpp" line="237"/>
         <source>Scenarios</source>
         <translation>Szenarien</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="315"/>
-        <location filename="../src/explorer/Explorer.cpp" line="317"/>
+        <location filename="../src/explorer/Explorer.cpp" line="382"/>
+        <location filename="../src/explorer/Explorer.cpp" line="384"/>
         <source>%1 mmHg</source>
         <translation>%1 mmHg</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="316"/>
+        <location filename="../src/explorer/Explorer.cpp" line="383"/>
         <source>%1 l/min</source>
         <translation>%1 l/min</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="319"/>
+        <location filename="../src/explorer/Explorer.cpp" line="386"/>
         <source>Operating point CVP %1, CO %2; MSFP %3. %4</source>
         <translation>Arbeitspunkt ZVD %1, HZV %2; MSFP %3. %4</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="401"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2151,6 +2274,74 @@
         <location filename="../src/figures/PictureArea.cpp" line="248"/>
         <source>Open in Window</source>
         <translation>In eigenem Fenster öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>fc::PredictPanel</name>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="25"/>
+        <source>Central venous pressure will…</source>
+        <translation>Der zentrale Venendruck …</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="26"/>
+        <source>Cardiac output will…</source>
+        <translation>Das Herzzeitvolumen …</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="27"/>
+        <source>Mean systemic filling pressure will…</source>
+        <translation>Der mittlere systemische Füllungsdruck …</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="37"/>
+        <source>Rises</source>
+        <translation>Steigt</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="38"/>
+        <source>About the same</source>
+        <translation>Bleibt etwa gleich</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="39"/>
+        <source>Falls</source>
+        <translation>Sinkt</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="58"/>
+        <source>&amp;Predict first</source>
+        <translation>&amp;Erst vorhersagen</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="61"/>
+        <source>Hold each change back until you have predicted what it does to CVP, CO and MSFP</source>
+        <translation>Jede Änderung zurückhalten, bis Sie vorhergesagt haben, wie sie ZVD, HZV und MSFP verändert</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="62"/>
+        <source>&amp;Next change</source>
+        <translation>&amp;Nächste Änderung</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="63"/>
+        <source>A scenario not yet done, chosen at random</source>
+        <translation>Ein zufällig gewähltes, noch nicht bearbeitetes Szenario</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="80"/>
+        <source>S&amp;how</source>
+        <translation>&amp;Zeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="81"/>
+        <source>Show the change and whether each prediction was right</source>
+        <translation>Die Änderung zeigen und jede Vorhersage bewerten</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="187"/>
+        <source>Choose a scenario, move a factor or press Next change, then predict what happens before you see it.</source>
+        <translation>Wählen Sie ein Szenario, verschieben Sie einen Faktor oder drücken Sie »Nächste Änderung«, und sagen Sie dann vorher, was geschieht, bevor Sie es sehen.</translation>
     </message>
 </context>
 <context>

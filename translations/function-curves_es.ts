@@ -208,14 +208,14 @@
         <translation>Tres curvas de función cardíaca en los mismos ejes: la curva control negra, una curva roja de contractilidad aumentada y una curva azul de contractilidad disminuida. La curva roja sube antes y con más pendiente y se estabiliza en unos 11,4 l/min; la curva azul empieza a una PVC de unos -3 mmHg, sube lentamente y se estabiliza en unos 4,1 l/min. Una línea vertical de puntos a una PVC de unos 1,3 mmHg corta las tres curvas en pequeños círculos: unos 8,2 l/min en la curva roja, 3,7 l/min en la curva control negra y 1,3 l/min en la curva azul, de modo que, con la misma presión de llenado, un corazón más fuerte bombea más y uno más débil, menos. Los rótulos «Mayor contractilidad», arriba a la izquierda, y «Menor contractilidad», abajo a la derecha, señalan con flechas curvas las curvas roja y azul.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <location filename="../src/figures/VascularFigures.cpp" line="135"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="84"/>
         <source>Operating</source>
         <translation>Punto de</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <location filename="../src/figures/VascularFigures.cpp" line="136"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="85"/>
         <source>Point</source>
         <translation>funcionam.</translation>
     </message>
@@ -226,30 +226,30 @@
         <translation>Curva de</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="91"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="95"/>
         <location filename="../src/figures/SharedElements.cpp" line="290"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="144"/>
         <source>Function</source>
         <translation>función</translation>
     </message>
     <message>
+        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="92"/>
         <location filename="../src/figures/ScenarioFigures.cpp" line="96"/>
         <location filename="../src/figures/SharedElements.cpp" line="291"/>
-        <location filename="../src/figures/VascularFigures.cpp" line="145"/>
         <source>Curve</source>
         <translation>cardíaca</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <location filename="../src/figures/VascularFigures.cpp" line="81"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="93"/>
         <source>CFC</source>
         <translation>CFC</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <location filename="../src/figures/VascularFigures.cpp" line="143"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="94"/>
         <source>Vascular</source>
         <translation>Curva de</translation>
     </message>
@@ -633,8 +633,8 @@
         <translation>Cómo el volumen sanguíneo y la distensibilidad venosa determinan la presión circulatoria media (PCM), el pie de la curva de función vascular en el eje de la PVC. La CFV control negra (PCM de 6,9 mmHg) corta la CFC control negra con una PVC de unos 2 mmHg y un GC de 5 l/min. Más volumen o menos distensibilidad desplazan la CFV a la derecha, en rojo claro, con su pie a 8,7 mmHg: corta la CFC con una PVC de 3 y un GC de 6,25 l/min, un GC mayor porque la PVC es más alta. Menos volumen o más distensibilidad la desplazan a la izquierda, en azul, con su pie a 4,8 mmHg: corta la CFC con una PVC de 1,2 y un GC de 3,7 l/min. Las pendientes no cambian; bajo el eje, unas flechas indican qué cambio desplaza la PCM en cada sentido.</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <location filename="../src/figures/VascularFigures.cpp" line="217"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="541"/>
         <source>Vasodilation</source>
         <translation>Vasodilatación</translation>
     </message>
@@ -659,8 +659,8 @@
         <translation>contractilidad</translation>
     </message>
     <message>
-        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <location filename="../src/figures/VascularFigures.cpp" line="218"/>
+        <location filename="../src/figures/ScenarioFigures.cpp" line="550"/>
         <source>Vasoconstriction</source>
         <translation>Vasoconstricción</translation>
     </message>
@@ -932,6 +932,124 @@
         <location filename="../src/shell/Page.cpp" line="41"/>
         <source>Instructions: what the learning module contains and where to begin</source>
         <translation>Instrucciones: qué contiene el módulo de aprendizaje y por dónde empezar</translation>
+    </message>
+</context>
+<context>
+    <name>Prediction</name>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="34"/>
+        <source>Contractility rises to %1% of control</source>
+        <translation>La contractilidad aumenta al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="35"/>
+        <source>Contractility falls to %1% of control</source>
+        <translation>La contractilidad disminuye al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="37"/>
+        <source>Stressed blood volume rises to %1% of control</source>
+        <translation>El volumen sanguíneo tenso aumenta al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="38"/>
+        <source>Stressed blood volume falls to %1% of control</source>
+        <translation>El volumen sanguíneo tenso disminuye al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="40"/>
+        <source>Venous compliance rises to %1% of control</source>
+        <translation>La distensibilidad venosa aumenta al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="41"/>
+        <source>Venous compliance falls to %1% of control</source>
+        <translation>La distensibilidad venosa disminuye al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="43"/>
+        <source>Total peripheral resistance rises to %1% of control</source>
+        <translation>La resistencia periférica total aumenta al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="44"/>
+        <source>Total peripheral resistance falls to %1% of control</source>
+        <translation>La resistencia periférica total disminuye al %1% del control</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="50"/>
+        <source>CVP rose from %1 to %2&#xa0;mmHg.</source>
+        <translation>La PVC aumentó de %1 a %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="51"/>
+        <source>CVP stayed about the same, from %1 to %2&#xa0;mmHg.</source>
+        <translation>La PVC se mantuvo casi igual (de %1 a %2&#xa0;mmHg).</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="52"/>
+        <source>CVP fell from %1 to %2&#xa0;mmHg.</source>
+        <translation>La PVC disminuyó de %1 a %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="53"/>
+        <source>CO rose from %1 to %2&#xa0;l/min.</source>
+        <translation>El GC aumentó de %1 a %2&#xa0;l/min.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="54"/>
+        <source>CO stayed about the same, from %1 to %2&#xa0;l/min.</source>
+        <translation>El GC se mantuvo casi igual (de %1 a %2&#xa0;l/min).</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="55"/>
+        <source>CO fell from %1 to %2&#xa0;l/min.</source>
+        <translation>El GC disminuyó de %1 a %2&#xa0;l/min.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="56"/>
+        <source>MSFP rose from %1 to %2&#xa0;mmHg.</source>
+        <translation>La PMLS aumentó de %1 a %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="57"/>
+        <source>MSFP stayed about the same, from %1 to %2&#xa0;mmHg.</source>
+        <translation>La PMLS se mantuvo casi igual (de %1 a %2&#xa0;mmHg).</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="58"/>
+        <source>MSFP fell from %1 to %2&#xa0;mmHg.</source>
+        <translation>La PMLS disminuyó de %1 a %2&#xa0;mmHg.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="106"/>
+        <source>Correct. %1</source>
+        <translation>Correcto. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="107"/>
+        <source>Incorrect. %1</source>
+        <translation>Incorrecto. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="120"/>
+        <source>%1.</source>
+        <comment>a list of changes ends</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Prediction.cpp" line="121"/>
+        <source>. </source>
+        <comment>between changes</comment>
+        <translation>. </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/explorer/Prediction.cpp" line="137"/>
+        <source>%1 of %n correct</source>
+        <translation>
+            <numerusform>Aciertos: %1 de %n</numerusform>
+            <numerusform>Aciertos: %1 de %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1891,145 +2009,150 @@
 <context>
     <name>fc::Explorer</name>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="40"/>
+        <location filename="../src/explorer/Explorer.cpp" line="42"/>
         <source>&amp;Contractility</source>
         <translation>&amp;Contractilidad</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="41"/>
+        <location filename="../src/explorer/Explorer.cpp" line="43"/>
         <source>Contractility</source>
         <translation>Contractilidad</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="43"/>
+        <location filename="../src/explorer/Explorer.cpp" line="45"/>
         <source>Stressed blood &amp;volume</source>
         <translation>&amp;Volumen sanguíneo tenso</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="44"/>
+        <location filename="../src/explorer/Explorer.cpp" line="46"/>
         <source>Stressed blood volume</source>
         <translation>Volumen sanguíneo tenso</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="45"/>
+        <location filename="../src/explorer/Explorer.cpp" line="47"/>
         <source>The part of the blood volume that stretches the veins and sets MSFP.</source>
         <translation>La parte del volumen sanguíneo que distiende las venas y determina la PMLS.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="48"/>
+        <location filename="../src/explorer/Explorer.cpp" line="50"/>
         <source>Venous co&amp;mpliance</source>
         <translation>&amp;Distensibilidad venosa</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="49"/>
+        <location filename="../src/explorer/Explorer.cpp" line="51"/>
         <source>Venous compliance</source>
         <translation>Distensibilidad venosa</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="51"/>
+        <location filename="../src/explorer/Explorer.cpp" line="53"/>
         <source>&amp;Total peripheral resistance</source>
         <translation>&amp;Resistencia periférica total</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="52"/>
+        <location filename="../src/explorer/Explorer.cpp" line="54"/>
         <source>Total peripheral resistance</source>
         <translation>Resistencia periférica total</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="85"/>
+        <location filename="../src/explorer/Explorer.cpp" line="87"/>
         <source>CO %1 above control.</source>
         <translation>GC %1 por encima del control.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="87"/>
+        <location filename="../src/explorer/Explorer.cpp" line="89"/>
         <source>CO %1 below control.</source>
         <translation>GC %1 por debajo del control.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="88"/>
+        <location filename="../src/explorer/Explorer.cpp" line="90"/>
         <source>CO as at control.</source>
         <translation>GC igual que en el control.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="96"/>
+        <location filename="../src/explorer/Explorer.cpp" line="98"/>
         <source>Curve Explorer</source>
         <translation>Explorador de curvas</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="99"/>
+        <location filename="../src/explorer/Explorer.cpp" line="101"/>
         <source>Move contractility, stressed blood volume, venous compliance and peripheral resistance and watch the cardiac and vascular function curves and their operating point</source>
         <translation>Modifique la contractilidad, el volumen sanguíneo tenso, la distensibilidad venosa y la resistencia periférica y observe las curvas de función cardíaca y vascular y su punto de funcionamiento</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="111"/>
+        <location filename="../src/explorer/Explorer.cpp" line="113"/>
         <source>Control</source>
         <translation>Control</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="113"/>
+        <location filename="../src/explorer/Explorer.cpp" line="115"/>
         <source>Set all four factors to 100 percent</source>
         <translation>Poner los cuatro factores al 100 por ciento</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="138"/>
+        <location filename="../src/explorer/Explorer.cpp" line="150"/>
         <source>Factors, in percent of control</source>
         <translation>Factores, en porcentaje del control</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="144"/>
+        <location filename="../src/explorer/Explorer.cpp" line="156"/>
         <source>%1 to %2 of control</source>
         <translation>Del %1 al %2 del control</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="190"/>
+        <location filename="../src/explorer/Explorer.cpp" line="202"/>
         <source>Operating point</source>
         <translation>Punto de funcionamiento</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="194"/>
+        <location filename="../src/explorer/Explorer.cpp" line="206"/>
         <source>CVP:</source>
         <translation>PVC:</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="195"/>
+        <location filename="../src/explorer/Explorer.cpp" line="207"/>
         <source>CO:</source>
         <translation>GC:</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="201"/>
+        <location filename="../src/explorer/Explorer.cpp" line="213"/>
         <source>Mean systemic filling pressure:</source>
         <translation>Presión media de llenado sistémico:</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="203"/>
+        <location filename="../src/explorer/Explorer.cpp" line="215"/>
         <source>Where the vascular function curve meets the CVP axis: the mean circulatory pressure (mcp) of the pages.</source>
         <translation>Donde la curva de función vascular corta el eje de la PVC: la presión circulatoria media (PCM) de las páginas del módulo.</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="221"/>
+        <location filename="../src/explorer/Explorer.cpp" line="233"/>
         <source>&amp;Scenarios</source>
         <translation>&amp;Escenarios</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="225"/>
+        <location filename="../src/explorer/Explorer.cpp" line="237"/>
         <source>Scenarios</source>
         <translation>Escenarios</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="315"/>
-        <location filename="../src/explorer/Explorer.cpp" line="317"/>
+        <location filename="../src/explorer/Explorer.cpp" line="382"/>
+        <location filename="../src/explorer/Explorer.cpp" line="384"/>
         <source>%1 mmHg</source>
         <translation>%1 mmHg</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="316"/>
+        <location filename="../src/explorer/Explorer.cpp" line="383"/>
         <source>%1 l/min</source>
         <translation>%1 l/min</translation>
     </message>
     <message>
-        <location filename="../src/explorer/Explorer.cpp" line="319"/>
+        <location filename="../src/explorer/Explorer.cpp" line="386"/>
         <source>Operating point CVP %1, CO %2; MSFP %3. %4</source>
         <translation>Punto de funcionamiento: PVC %1, GC %2; PMLS %3. %4</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/Explorer.cpp" line="401"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2151,6 +2274,74 @@
         <location filename="../src/figures/PictureArea.cpp" line="248"/>
         <source>Open in Window</source>
         <translation>Abrir en una ventana</translation>
+    </message>
+</context>
+<context>
+    <name>fc::PredictPanel</name>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="25"/>
+        <source>Central venous pressure will…</source>
+        <translation>La presión venosa central…</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="26"/>
+        <source>Cardiac output will…</source>
+        <translation>El gasto cardíaco…</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="27"/>
+        <source>Mean systemic filling pressure will…</source>
+        <translation>La presión media de llenado sistémico…</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="37"/>
+        <source>Rises</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="38"/>
+        <source>About the same</source>
+        <translation>Se mantiene casi igual</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="39"/>
+        <source>Falls</source>
+        <translation>Disminuye</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="58"/>
+        <source>&amp;Predict first</source>
+        <translation>&amp;Predecir primero</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="61"/>
+        <source>Hold each change back until you have predicted what it does to CVP, CO and MSFP</source>
+        <translation>Retener cada cambio hasta que haya predicho su efecto sobre la PVC, el GC y la PMLS</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="62"/>
+        <source>&amp;Next change</source>
+        <translation>&amp;Siguiente cambio</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="63"/>
+        <source>A scenario not yet done, chosen at random</source>
+        <translation>Un escenario aún no realizado, elegido al azar</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="80"/>
+        <source>S&amp;how</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="81"/>
+        <source>Show the change and whether each prediction was right</source>
+        <translation>Mostrar el cambio y si cada predicción fue acertada</translation>
+    </message>
+    <message>
+        <location filename="../src/explorer/PredictPanel.cpp" line="187"/>
+        <source>Choose a scenario, move a factor or press Next change, then predict what happens before you see it.</source>
+        <translation>Elija un escenario, mueva un factor o pulse «Siguiente cambio» y prediga lo que ocurrirá antes de verlo.</translation>
     </message>
 </context>
 <context>
