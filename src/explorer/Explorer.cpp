@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -27,6 +28,53 @@
 namespace fc {
 
 namespace {
+
+// The side panel, scrolled where the window is lower than the panel (a high zoom on a
+// small screen) rather than squeezed; where it fits it shows whole, at the size it asks
+// for. Room for the scroll bar is kept, so that its coming never narrows the panel.
+class PanelScrollArea : public QScrollArea {
+public:
+    explicit PanelScrollArea(QWidget *panel)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidgetResizable(true);
+        setWidget(panel);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        keepPanelWidth();
+    }
+
+    QSize sizeHint() const override
+    {
+        return widget()->sizeHint() + QSize(scrollBarWidth(), 0);
+    }
+    QSize minimumSizeHint() const override
+    {
+        return {sizeHint().width(), verticalScrollBar()->minimumSizeHint().height()};
+    }
+    bool hasHeightForWidth() const override { return widget()->hasHeightForWidth(); }
+    int heightForWidth(int width) const override
+    {
+        return widget()->heightForWidth(width - scrollBarWidth());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The panel's size changes with the zoom and with its sentences: the window's
+        // layout asks again.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            keepPanelWidth();
+            updateGeometry();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    // Only the height scrolls: the panel is never narrower than it needs.
+    void keepPanelWidth() { setMinimumWidth(widget()->minimumSizeHint().width() + scrollBarWidth()); }
+    int scrollBarWidth() const { return verticalScrollBar()->sizeHint().width(); }
+};
 
 struct FactorControl {
     const char *name;  // objectName of both the slider and the spin box
@@ -122,7 +170,8 @@ Explorer::Explorer(QWidget *parent) : QWidget(parent)
     auto *figure = new QVBoxLayout;
     figure->addWidget(m_view, 1);
     layout->addLayout(figure, 1);
-    layout->addWidget(m_panel);
+    m_panelArea = new PanelScrollArea(m_panel);
+    layout->addWidget(m_panelArea);
     // Added last, so that the keys reach the predictions after the scenarios.
     m_predict = new PredictPanel;
     figure->addWidget(m_predict);
@@ -348,7 +397,7 @@ QSize Explorer::sizeHint() const
     const int figureHeight = height - margins.top() - margins.bottom() - layout()->spacing()
                              - m_predict->sizeHint().height();
     const int figureWidth = int(std::ceil(figureHeight * canvas.width() / canvas.height()));
-    const int width = figureWidth + layout()->spacing() + m_panel->sizeHint().width()
+    const int width = figureWidth + layout()->spacing() + m_panelArea->sizeHint().width()
                       + margins.left() + margins.right();
     return {std::max(base.width(), width), height};
 }

@@ -85,6 +85,7 @@ private:
     std::array<FactorControls, 4> m_controls;
     CurvesView *m_view = nullptr;
     QWidget *m_panel = nullptr;
+    QWidget *m_panelArea = nullptr;  // m_panel, scrolled where the window is too low
     QLabel *m_cvp = nullptr;
     QLabel *m_co = nullptr;
     QLabel *m_msfp = nullptr;

@@ -3,6 +3,7 @@
 #include "shell/Zoom.h"
 
 #include <QAbstractScrollArea>
+#include <QScrollArea>
 #include <QFrame>
 #include <QLayout>
 #include <QPlainTextEdit>
@@ -127,7 +128,9 @@ void DesignLayout::record(QWidget *widget)
 {
     Control c{widget, widget->geometry(), Place::Own, std::nullopt, std::nullopt, false};
     QWidget *parent = widget->parentWidget();
-    if (widget == m_client || (parent->layout() && parent->layout()->indexOf(widget) >= 0))
+    auto *area = qobject_cast<QScrollArea *>(parent ? parent->parentWidget() : nullptr);
+    if (widget == m_client || (parent->layout() && parent->layout()->indexOf(widget) >= 0)
+        || (area && area->widget() == widget))
         c.place = Place::Managed;
     else if (widget->geometry() == parent->rect())
         c.place = Place::CoversParent;
@@ -146,9 +149,12 @@ void DesignLayout::record(QWidget *widget)
         m_texts.push_back({edit, edit->document()->documentMargin()});
     for (QLayout *layout : layoutsOf(widget))
         m_layouts.push_back({layout, layout->contentsMargins(), layout->spacing()});
-    // A scroll area's viewport and scroll bars are its own parts.
-    if (qobject_cast<QAbstractScrollArea *>(widget))
+    // A scroll area's viewport and scroll bars are its own parts; what it scrolls is not.
+    if (qobject_cast<QAbstractScrollArea *>(widget)) {
+        if (auto *scrolled = qobject_cast<QScrollArea *>(widget); scrolled && scrolled->widget())
+            record(scrolled->widget());
         return;
+    }
     // Nor are the parts Qt gives a control of its own, such as a spin box's line.
     for (QObject *child : widget->children()) {
         if (auto *w = qobject_cast<QWidget *>(child);
