@@ -14,9 +14,9 @@ const ConceptPageTable &cardiacPageTable()
         {"CardiacFunctionCurves", QT_TRANSLATE_NOOP("Page", "Loop Basics"), pageColour::blue,
          twipsSize(13230, 10860), WindowPlacement::Maximized, kBasicsMenu},
         true,
-        twips(600, 360, 3855, 375),
-        twips(480, 840, 4575, 3660),
-        twips(480, 4800, 4575, 5865),
+        {twips(600, 360, 3855, 375),
+         twips(480, 840, 4575, 3660),
+         twips(480, 4800, 4575, 5865)},
         {
             {"cfc1", nullptr, twips(5760, 840, 6735, 5775), AreaBackground::White, "cfc1"},
             {"cfc2", "cfc1", twips(0, 0, 6735, 5775), AreaBackground::TitleBarText, "cfc2"},

@@ -75,7 +75,7 @@ void ConceptPage::buildControls(QWidget *client)
     m_hint = new QLabel(
         QCoreApplication::translate("ConceptPage", "Click on topic to see related text"), client);
     m_hint->setObjectName(QStringLiteral("Label3"));
-    m_hint->setGeometry(m_table.hint);
+    m_hint->setGeometry(m_table.column.hint);
     m_hint->setFont(font);
     m_hint->setAlignment(Qt::AlignCenter);
     m_hint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -84,7 +84,7 @@ void ConceptPage::buildControls(QWidget *client)
 
     m_list = new ListBox(client);
     m_list->setObjectName(QStringLiteral("basicList1"));
-    m_list->setGeometry(m_table.list);
+    m_list->setGeometry(m_table.column.list);
     m_list->setFont(font);
     // The hint above the list says what the list is for.
     m_list->setAccessibleName(m_hint->text());
@@ -95,7 +95,7 @@ void ConceptPage::buildControls(QWidget *client)
     m_answers = new TextBox(client);
     m_answers->setObjectName(QStringLiteral("BasicAnswers1"));
     m_answers->setAccessibleName(QCoreApplication::translate("ConceptPage", "Answer"));
-    m_answers->setGeometry(m_table.answers);
+    m_answers->setGeometry(m_table.column.answers);
     m_answers->setFont(font);
     m_answers->setReadOnly(true);
     m_answers->setLineWrapMode(QPlainTextEdit::WidgetWidth);

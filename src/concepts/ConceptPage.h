@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Page.h"
+#include "shell/Twips.h"
 
 #include <QRect>
 
@@ -42,12 +43,25 @@ struct AreaLayout {
     const char *figure;  // nullptr: a frame for overlays only
 };
 
-struct ConceptPageTable {
-    WindowSettings window;
-    bool fontOnWindow;  // the page font is set on the window, else on the three controls
+// The hint label, the topic list and the answer box, down the left of the page.
+struct LeftColumn {
     QRect hint;
     QRect list;
     QRect answers;
+};
+
+// The vascular and interactions pages were laid out alike; the cardiac page's column
+// sits lower.
+inline constexpr LeftColumn kVascularLeftColumn{
+    twips(720, 0, 3855, 375),
+    twips(240, 480, 4575, 1980),
+    twips(240, 3000, 4575, 6345),
+};
+
+struct ConceptPageTable {
+    WindowSettings window;
+    bool fontOnWindow;  // the page font is set on the window, else on the three controls
+    LeftColumn column;
     std::vector<AreaLayout> areas;
     std::vector<Action> startup;  // figure assignments of the load step
     std::vector<TopicRow> topics;

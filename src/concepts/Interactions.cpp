@@ -16,9 +16,7 @@ const ConceptPageTable &interactionsPageTable()
         {"Interactions", "Form1", pageColour::blue, twipsSize(13755, 9000),
          WindowPlacement::Maximized, kInteractionsMenu},
         false,
-        twips(720, 0, 3855, 375),
-        twips(240, 480, 4575, 1980),
-        twips(240, 3000, 4575, 6345),
+        kVascularLeftColumn,
         {
             {"master", nullptr, twips(5040, 480, 7815, 5535), AreaBackground::White, nullptr},
             // Top of the stack first.

@@ -14,9 +14,7 @@ const ConceptPageTable &vascularPageTable()
         {"VascularFunctionCurves", "Form1", pageColour::blue, twipsSize(13320, 10500),
          WindowPlacement::Maximized, kVascularMenu},
         false,
-        twips(720, 0, 3855, 375),
-        twips(240, 480, 4575, 1980),
-        twips(240, 3000, 4575, 6345),
+        kVascularLeftColumn,
         {
             {"vfc1", nullptr, twips(5280, 480, 6735, 5655), AreaBackground::White, "vfc1"},
             {"vfc4", "vfc1", twips(0, 0, 6735, 5655), AreaBackground::TitleBarText, "vfc4"},
