@@ -4,6 +4,10 @@
 # takes longer than the few unity sources spend parsing what they include, and
 # everything else would wait for it.
 
+# Each source of the library includes its class's moc output at its end, so that moc's
+# code compiles within the unity sources, not in a collection of its own that would
+# parse the Qt headers once more.
+
 # Two unity sources per core keep both cores of a small machine busy to the end.
 set(FC_UNITY_BATCH_SIZE 16 CACHE STRING "Source files per unity source of the library")
 

@@ -49,3 +49,5 @@ CardiacFunctionCurves::CardiacFunctionCurves(Program &program)
 }
 
 }  // namespace fc
+
+#include "moc_CardiacFunctionCurves.cpp"

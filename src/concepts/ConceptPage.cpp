@@ -269,3 +269,5 @@ bool ConceptPage::eventFilter(QObject *watched, QEvent *event)
 }
 
 }  // namespace fc
+
+#include "moc_ConceptPage.cpp"

@@ -78,3 +78,5 @@ Interactions::Interactions(Program &program)
 }
 
 }  // namespace fc
+
+#include "moc_Interactions.cpp"

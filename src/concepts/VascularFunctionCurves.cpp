@@ -50,3 +50,5 @@ VascularFunctionCurves::VascularFunctionCurves(Program &program)
 }
 
 }  // namespace fc
+
+#include "moc_VascularFunctionCurves.cpp"

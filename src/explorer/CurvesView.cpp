@@ -91,3 +91,5 @@ void CurvesView::paintEvent(QPaintEvent *event)
 }
 
 }  // namespace fc
+
+#include "moc_CurvesView.cpp"

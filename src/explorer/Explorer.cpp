@@ -489,3 +489,5 @@ void Explorer::announce()
 }
 
 }  // namespace fc
+
+#include "moc_Explorer.cpp"

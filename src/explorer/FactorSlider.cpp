@@ -50,3 +50,5 @@ QString FactorSlider::spoken(int percent)
 }
 
 }  // namespace fc
+
+#include "moc_FactorSlider.cpp"

@@ -37,3 +37,5 @@ bool Glide::isRunning() const
 }
 
 }  // namespace fc
+
+#include "moc_Glide.cpp"

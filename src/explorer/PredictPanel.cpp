@@ -206,3 +206,5 @@ void PredictPanel::updateReveal()
 }
 
 }  // namespace fc
+
+#include "moc_PredictPanel.cpp"

@@ -26,3 +26,5 @@ void FigureImage::paintEvent(QPaintEvent *)
 }
 
 }  // namespace fc
+
+#include "moc_FigureImage.cpp"

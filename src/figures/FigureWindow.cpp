@@ -129,3 +129,5 @@ void FigureWindow::contextMenuEvent(QContextMenuEvent *event)
 }
 
 }  // namespace fc
+
+#include "moc_FigureWindow.cpp"

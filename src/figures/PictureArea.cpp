@@ -294,3 +294,5 @@ void PictureArea::resizeEvent(QResizeEvent *event)
 }
 
 }  // namespace fc
+
+#include "moc_PictureArea.cpp"

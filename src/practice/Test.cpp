@@ -210,3 +210,5 @@ void Test::List2_Click()
 }
 
 }  // namespace fc
+
+#include "moc_Test.cpp"

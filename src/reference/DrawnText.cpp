@@ -117,3 +117,5 @@ void DrawnText::paintEvent(QPaintEvent *)
 }
 
 }  // namespace fc
+
+#include "moc_DrawnText.cpp"

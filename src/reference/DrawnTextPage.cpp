@@ -35,3 +35,5 @@ void DrawnTextPage::Form_Activate()
 }
 
 }  // namespace fc
+
+#include "moc_DrawnTextPage.cpp"

@@ -84,3 +84,5 @@ void Glossary::Form_Load()
 }
 
 }  // namespace fc
+
+#include "moc_Glossary.cpp"

@@ -42,3 +42,5 @@ Instructions::Instructions(Program &program)
 }
 
 }  // namespace fc
+
+#include "moc_Instructions.cpp"

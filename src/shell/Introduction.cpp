@@ -74,3 +74,5 @@ void Introduction::Form_Load()
 }
 
 }  // namespace fc
+
+#include "moc_Introduction.cpp"

@@ -86,3 +86,5 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex 
 }
 
 }  // namespace fc
+
+#include "moc_ListBox.cpp"

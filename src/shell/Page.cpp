@@ -276,3 +276,5 @@ void Page::choose(const MenuEntry &entry)
 }
 
 }  // namespace fc
+
+#include "moc_Page.cpp"

@@ -172,3 +172,5 @@ void Program::endSession()
 }
 
 }  // namespace fc
+
+#include "moc_Program.cpp"

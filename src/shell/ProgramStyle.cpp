@@ -99,3 +99,5 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption *option
 }
 
 }  // namespace fc
+
+#include "moc_ProgramStyle.cpp"

@@ -50,3 +50,5 @@ void StatusLabel::announce()
 }
 
 }  // namespace fc
+
+#include "moc_StatusLabel.cpp"

@@ -84,3 +84,5 @@ void TextBox::resizeEvent(QResizeEvent *event)
 }
 
 }  // namespace fc
+
+#include "moc_TextBox.cpp"

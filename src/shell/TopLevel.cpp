@@ -18,12 +18,19 @@ QMargins decorationsOf(const QWidget *window)
             outer.right() - inner.right(), outer.bottom() - inner.bottom()};
 }
 
+// Where a window of `size` goes for its frame to be centred on `screen`.
+QRect centred(QSize size, const QScreen *screen, const QMargins &decorations)
+{
+    QRect frame = QRect(QPoint(0, 0), size).marginsAdded(decorations);
+    frame.moveCenter(screen->availableGeometry().center());
+    return frame.marginsRemoved(decorations);
+}
+
 void centreFrame(QWidget *window, const QScreen *screen, const QMargins &decorations)
 {
-    QRect frame = QRect(QPoint(0, 0), window->size()).marginsAdded(decorations);
-    frame.moveCenter(screen->availableGeometry().center());
+    const QRect inner = centred(window->size(), screen, decorations);
     // A window's position is that of its frame.
-    window->move(frame.topLeft());
+    window->move(inner.topLeft() - QPoint(decorations.left(), decorations.top()));
 }
 
 }  // namespace
@@ -39,9 +46,9 @@ void centreOnOpenersScreen(QWidget *window)
         centreFrame(window, QGuiApplication::primaryScreen(), {});
 }
 
-void centreOnItsScreen(QWidget *window)
+void resizeCentred(QWidget *window, QSize size)
 {
-    centreFrame(window, window->screen(), decorationsOf(window));
+    window->setGeometry(centred(size, window->screen(), decorationsOf(window)));
 }
 
 void closeOnKeys(QWidget *window)

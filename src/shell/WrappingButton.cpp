@@ -64,3 +64,5 @@ void WrappingButton::keyPressEvent(QKeyEvent *event)
 }
 
 }  // namespace fc
+
+#include "moc_WrappingButton.cpp"

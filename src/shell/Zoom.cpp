@@ -133,3 +133,5 @@ double zoomFactor(const QWidget *widget)
 }
 
 }  // namespace fc
+
+#include "moc_Zoom.cpp"

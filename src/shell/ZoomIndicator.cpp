@@ -54,3 +54,5 @@ void ZoomIndicator::showLevel(const QString &text, const QPoint &topRight)
 }
 
 }  // namespace fc
+
+#include "moc_ZoomIndicator.cpp"

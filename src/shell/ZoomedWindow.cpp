@@ -119,3 +119,5 @@ void ZoomedWindow::announce(const QString &level)
 }
 
 }  // namespace fc
+
+#include "moc_ZoomedWindow.cpp"

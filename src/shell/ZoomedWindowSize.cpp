@@ -28,9 +28,11 @@ void ZoomedWindowSize::apply(double zoom) const
         return;
     const QRect available = m_window->screen()->availableGeometry();
     const QSize frame = m_window->frameGeometry().size() - m_window->size();
-    m_window->resize(at(zoom).boundedTo(available.size() - frame));
+    const QSize size = at(zoom).boundedTo(available.size() - frame);
     if (m_window->isVisible())
-        centreOnItsScreen(m_window);
+        resizeCentred(m_window, size);
+    else
+        m_window->resize(size);
 }
 
 }  // namespace fc
