@@ -18,3 +18,7 @@ if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
     CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
     ${CMAKE_CXX_COMPILER_LAUNCHER})
 endif()
+
+# moc reads only the sources it is given, so it need not wait, as CMake has it by default,
+# for the libraries a target links: the suites' moc runs while the library compiles.
+set(CMAKE_AUTOGEN_ORIGIN_DEPENDS OFF)

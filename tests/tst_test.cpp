@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <limits>
 #include <optional>
 
 using namespace fc;
@@ -180,19 +181,20 @@ std::optional<double> coOnPolyline(const std::vector<QPointF> &line, double cvp)
 std::optional<QPointF> crossing(const CurveData &cardiac, const std::vector<QPointF> &vascular)
 {
     const double end = double(cardiac.segments.size());
-    std::optional<QPointF> previous;
-    std::optional<double> previousGap;
+    QPointF previous;
+    // Not a number where there is no previous point over the vascular curve.
+    double previousGap = std::numeric_limits<double>::quiet_NaN();
     for (double t = 0; t <= end; t += 0.0005) {
         const QPointF p = pointOnCurve(cardiac, t);
         const std::optional<double> co = coOnPolyline(vascular, p.x());
         if (!co) {
-            previousGap.reset();
+            previousGap = std::numeric_limits<double>::quiet_NaN();
             continue;
         }
         const double gap = p.y() - *co;
-        if (previousGap && *previousGap < 0 && gap >= 0) {
-            const double f = -*previousGap / (gap - *previousGap);
-            return *previous + f * (p - *previous);
+        if (previousGap < 0 && gap >= 0) {
+            const double f = -previousGap / (gap - previousGap);
+            return previous + f * (p - previous);
         }
         previous = p;
         previousGap = gap;
