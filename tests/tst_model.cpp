@@ -1073,19 +1073,21 @@ void TestModelBased::randomActions_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("actions");
 
-    // FC_MODEL_SEED and FC_MODEL_ACTIONS replay one run, e.g. one reported by a failure.
+    // FC_MODEL_SEED replays one run, e.g. one reported by a failure, and FC_MODEL_ACTIONS
+    // makes the runs longer for a deeper search.
+    const int actions = envInt("FC_MODEL_ACTIONS", 3000);
     const int seed = envInt("FC_MODEL_SEED", -1);
     if (seed >= 0) {
-        QTest::addRow("seed %d", seed) << quint32(seed) << envInt("FC_MODEL_ACTIONS", 5000);
+        QTest::addRow("seed %d", seed) << quint32(seed) << actions;
         return;
     }
-    // Four runs of 5000 from fresh starts: 20000 actions in all. ctest runs them as
-    // FC_MODEL_RUN=0 to 3, side by side.
+    // Four runs from fresh starts, each long enough to reach every situation checked for
+    // below. ctest runs them as FC_MODEL_RUN=0 to 3, side by side.
     const int only = envInt("FC_MODEL_RUN", -1);
     int run = 0;
     for (quint32 s : {20240501u, 7u, 31337u, 4242u}) {
         if (only < 0 || only == run++)
-            QTest::addRow("seed %u", s) << s << 5000;
+            QTest::addRow("seed %u", s) << s << actions;
     }
 }
 
