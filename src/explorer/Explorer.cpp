@@ -5,6 +5,7 @@
 #include "explorer/FactorSlider.h"
 #include "explorer/FactorSpinBox.h"
 #include "explorer/PredictPanel.h"
+#include "explorer/Readout.h"
 #include "explorer/Scenarios.h"
 #include "figures/Numbers.h"
 #include "shell/ListBox.h"
@@ -104,14 +105,6 @@ constexpr FactorControl kFactorControls[] = {
 };
 
 constexpr int kPageStep = 10;
-
-QLabel *readout(const char *name)
-{
-    auto *label = new QLabel;
-    label->setObjectName(QLatin1String(name));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return label;
-}
 
 // A label that wraps its text to the width it is given and takes the height that needs,
 // without asking for any width of its own.
@@ -250,15 +243,15 @@ QLayout *Explorer::buildReadouts()
     auto *layout = new QVBoxLayout;
     auto *box = new QGroupBox(tr("Operating point"));
     auto *form = new QFormLayout(box);
-    m_cvp = readout("operatingCvp");
-    m_co = readout("operatingCo");
+    m_cvp = new Readout("operatingCvp");
+    m_co = new Readout("operatingCo");
     form->addRow(tr("CVP:"), m_cvp);
     form->addRow(tr("CO:"), m_co);
     layout->addWidget(box);
 
     // MSFP belongs to the vascular function curve alone, not to the crossing.
     auto *msfp = new QFormLayout;
-    m_msfp = readout("msfp");
+    m_msfp = new Readout("msfp");
     auto *msfpLabel = new QLabel(tr("Mean systemic filling pressure:"));
     msfpLabel->setBuddy(m_msfp);
     const QString aboutMsfp = tr("Where the vascular function curve meets the CVP axis: the "
@@ -428,9 +421,9 @@ void Explorer::showState(const Factors &factors)
     m_shown = factors;
     const OperatingPoint point = operatingPoint(factors);
     const double msfp = meanSystemicFillingPressure(factors);
-    m_cvp->setText(tr("%1 mmHg").arg(twoPlaces(point.cvp)));
-    m_co->setText(tr("%1 l/min").arg(twoPlaces(point.co)));
-    m_msfp->setText(tr("%1 mmHg").arg(twoPlaces(msfp)));
+    m_cvp->setReading(tr("%1 mmHg").arg(twoPlaces(point.cvp)));
+    m_co->setReading(tr("%1 l/min").arg(twoPlaces(point.co)));
+    m_msfp->setReading(tr("%1 mmHg").arg(twoPlaces(msfp)));
     m_summary->showUnannounced(
         tr("Operating point CVP %1, CO %2; MSFP %3. %4")
             .arg(withUnit(point.cvp, QStringLiteral("mmHg")),

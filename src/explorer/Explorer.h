@@ -20,6 +20,7 @@ class FactorSlider;
 class FactorSpinBox;
 class ListBox;
 class PredictPanel;
+class Readout;
 class StatusLabel;
 
 // The curve explorer: four factors, each a slider with a spin box, move the cardiac
@@ -86,9 +87,9 @@ private:
     CurvesView *m_view = nullptr;
     QWidget *m_panel = nullptr;
     QWidget *m_panelArea = nullptr;  // m_panel, scrolled where the window is too low
-    QLabel *m_cvp = nullptr;
-    QLabel *m_co = nullptr;
-    QLabel *m_msfp = nullptr;
+    Readout *m_cvp = nullptr;
+    Readout *m_co = nullptr;
+    Readout *m_msfp = nullptr;
     StatusLabel *m_summary = nullptr;
     ListBox *m_scenarios = nullptr;
     QLabel *m_caption = nullptr;

@@ -1,0 +1,36 @@
+#include "explorer/Readout.h"
+
+#include <QEvent>
+
+namespace fc {
+
+Readout::Readout(const char *name, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(QLatin1String(name));
+}
+
+void Readout::setReading(const QString &text)
+{
+    setText(text);
+    fit();
+}
+
+void Readout::fit()
+{
+    // A widget of fixed size asks nothing of its layout when its text changes.
+    const QSize size = sizeHint().expandedTo(minimumSize());
+    if (size != minimumSize() || size != maximumSize())
+        setFixedSize(size);
+}
+
+void Readout::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        fit();
+    }
+}
+
+}  // namespace fc
