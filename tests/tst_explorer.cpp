@@ -664,10 +664,12 @@ void TestExplorer::topicOpensItsScenario()
 void TestExplorer::everyTextWhole_data()
 {
     QTest::addColumn<QSize>("size");  // empty: the opening size
-    QTest::addRow("opening") << QSize();
-    QTest::addRow("small") << QSize(900, 620);
-    QTest::addRow("wide and low") << QSize(1900, 700);
-    QTest::addRow("maximised") << QSize(1920, 1080);
+    QTest::addColumn<int>("zoomSteps");
+    QTest::addRow("opening") << QSize() << 0;
+    QTest::addRow("small") << QSize(900, 620) << 0;
+    QTest::addRow("wide and low") << QSize(1900, 700) << 0;
+    QTest::addRow("maximised") << QSize(1920, 1080) << 0;
+    QTest::addRow("zoomed in after the readings grew") << QSize() << 3;
 }
 
 // At each size and scenario every wrapped label has the height its text needs, no two
@@ -676,14 +678,31 @@ void TestExplorer::everyTextWhole_data()
 void TestExplorer::everyTextWhole()
 {
     QFETCH(QSize, size);
+    QFETCH(int, zoomSteps);
     Explorer *explorer = openExplorer(PageId::Interactions);
     QVERIFY(explorer);
     if (size.isValid())
         explorer->resize(size);
+    const auto readingsWhole = [explorer] {
+        for (const char *name : {"operatingCvp", "operatingCo", "msfp"}) {
+            const auto *reading = explorer->findChild<QLabel *>(QLatin1String(name));
+            if (reading->width() < reading->sizeHint().width())
+                return false;
+        }
+        return true;
+    };
+    // Readings wider than those the window opened with, then larger type.
+    QTest::keyClick(explorer->findChild<QSlider *>("bloodVolume"), Qt::Key_End);
+    QTest::keyClick(explorer->findChild<QSlider *>("venousCompliance"), Qt::Key_Home);
+    for (int i = 0; i < zoomSteps; ++i)
+        QTest::keyClick(explorer, Qt::Key_Plus, Qt::ControlModifier);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QVERIFY(readingsWhole());
     auto *list = explorer->findChild<ListBox *>("scenarios");
     for (int row = 0; row < list->count(); ++row) {
         QVERIFY(clickRow(list, row));
         QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(readingsWhole());
         std::vector<std::pair<QWidget *, QRect>> placed;
         for (QWidget *w : explorer->findChildren<QWidget *>()) {
             if (!w->isVisible() || !qobject_cast<QGroupBox *>(w->parentWidget()))

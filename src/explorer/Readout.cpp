@@ -23,6 +23,16 @@ void Readout::fit()
         setFixedSize(size);
 }
 
+void Readout::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    // A zoom step scales the size the reading had at 100%, which may be too small for
+    // its larger text.
+    const QSize hint = sizeHint();
+    if (hint.width() > width() || hint.height() > height())
+        fit();
+}
+
 void Readout::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);

@@ -17,6 +17,7 @@ public:
     void setReading(const QString &text);
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
