@@ -243,23 +243,25 @@ QLayout *Explorer::buildReadouts()
     auto *layout = new QVBoxLayout;
     auto *box = new QGroupBox(tr("Operating point"));
     auto *form = new QFormLayout(box);
-    m_cvp = new Readout("operatingCvp");
-    m_co = new Readout("operatingCo");
-    form->addRow(tr("CVP:"), m_cvp);
-    form->addRow(tr("CO:"), m_co);
+    for (Quantity q : kQuantities) {
+        const char *names[] = {"operatingCvp", "operatingCo", "msfp"};
+        m_readings[std::size_t(q)] = new Readout(names[std::size_t(q)]);
+    }
+    form->addRow(tr("CVP:"), reading(Quantity::Cvp));
+    form->addRow(tr("CO:"), reading(Quantity::Co));
     layout->addWidget(box);
 
     // MSFP belongs to the vascular function curve alone, not to the crossing.
     auto *msfp = new QFormLayout;
-    m_msfp = new Readout("msfp");
+    Readout *msfpReading = reading(Quantity::Msfp);
     auto *msfpLabel = new QLabel(tr("Mean systemic filling pressure:"));
-    msfpLabel->setBuddy(m_msfp);
+    msfpLabel->setBuddy(msfpReading);
     const QString aboutMsfp = tr("Where the vascular function curve meets the CVP axis: the "
                                  "mean circulatory pressure (mcp) of the pages.");
-    for (QWidget *w : {static_cast<QWidget *>(msfpLabel), static_cast<QWidget *>(m_msfp)})
+    for (QWidget *w : {static_cast<QWidget *>(msfpLabel), static_cast<QWidget *>(msfpReading)})
         w->setToolTip(aboutMsfp);
-    m_msfp->setAccessibleDescription(aboutMsfp);
-    msfp->addRow(msfpLabel, m_msfp);
+    msfpReading->setAccessibleDescription(aboutMsfp);
+    msfp->addRow(msfpLabel, msfpReading);
     layout->addLayout(msfp);
 
     // The summary in words, on view at once; a screen reader hears it once the
@@ -419,16 +421,17 @@ void Explorer::leaveScenarioIfGone()
 void Explorer::showState(const Factors &factors)
 {
     m_shown = factors;
-    const OperatingPoint point = operatingPoint(factors);
-    const double msfp = meanSystemicFillingPressure(factors);
-    m_cvp->setReading(tr("%1 mmHg").arg(twoPlaces(point.cvp)));
-    m_co->setReading(tr("%1 l/min").arg(twoPlaces(point.co)));
-    m_msfp->setReading(tr("%1 mmHg").arg(twoPlaces(msfp)));
+    const Readings now = readingsAt(factors);
+    for (Quantity q : kQuantities) {
+        const QString units[] = {tr("%1 mmHg"), tr("%1 l/min"), tr("%1 mmHg")};
+        reading(q)->setReading(units[std::size_t(q)].arg(twoPlaces(now[q])));
+    }
     m_summary->showUnannounced(
         tr("Operating point CVP %1, CO %2; MSFP %3. %4")
-            .arg(withUnit(point.cvp, QStringLiteral("mmHg")),
-                 withUnit(point.co, QStringLiteral("l/min")),
-                 withUnit(msfp, QStringLiteral("mmHg")), comparedWithControl(point.co)));
+            .arg(withUnit(now[Quantity::Cvp], QStringLiteral("mmHg")),
+                 withUnit(now[Quantity::Co], QStringLiteral("l/min")),
+                 withUnit(now[Quantity::Msfp], QStringLiteral("mmHg")),
+                 comparedWithControl(now[Quantity::Co])));
     m_view->setCurves(explorerCurves(factors));
     m_settle.start();
 }

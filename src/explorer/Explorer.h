@@ -62,6 +62,7 @@ private:
 
     QWidget *buildFactors();
     QLayout *buildReadouts();
+    Readout *reading(Quantity q) const { return m_readings[std::size_t(q)]; }
     QWidget *buildScenarios();
     int captionWidth() const;
     int tallestCaption() const;
@@ -87,9 +88,7 @@ private:
     CurvesView *m_view = nullptr;
     QWidget *m_panel = nullptr;
     QWidget *m_panelArea = nullptr;  // m_panel, scrolled where the window is too low
-    Readout *m_cvp = nullptr;
-    Readout *m_co = nullptr;
-    Readout *m_msfp = nullptr;
+    std::array<Readout *, 3> m_readings{};  // in the order of Quantity
     StatusLabel *m_summary = nullptr;
     ListBox *m_scenarios = nullptr;
     QLabel *m_caption = nullptr;
