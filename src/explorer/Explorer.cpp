@@ -7,6 +7,7 @@
 #include "explorer/PredictPanel.h"
 #include "explorer/Readout.h"
 #include "explorer/Scenarios.h"
+#include "explorer/SteadyWrap.h"
 #include "figures/Numbers.h"
 #include "shell/ListBox.h"
 #include "shell/StatusLabel.h"
@@ -268,7 +269,8 @@ QLayout *Explorer::buildReadouts()
     // factors have come to rest.
     m_summary = new StatusLabel;
     m_summary->setObjectName(QStringLiteral("announcement"));
-    layout->addWidget(wrapping(m_summary));
+    m_summaryArea = new SteadyWrap(m_summary);
+    layout->addWidget(m_summaryArea);
     return layout;
 }
 
@@ -432,6 +434,7 @@ void Explorer::showState(const Factors &factors)
                  withUnit(now[Quantity::Co], QStringLiteral("l/min")),
                  withUnit(now[Quantity::Msfp], QStringLiteral("mmHg")),
                  comparedWithControl(now[Quantity::Co])));
+    m_summaryArea->textChanged();
     m_view->setCurves(explorerCurves(factors));
     m_settle.start();
 }

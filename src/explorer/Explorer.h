@@ -22,6 +22,7 @@ class ListBox;
 class PredictPanel;
 class Readout;
 class StatusLabel;
+class SteadyWrap;
 
 // The curve explorer: four factors, each a slider with a spin box, move the cardiac
 // and vascular function curves and the operating point drawn beside them. A window of
@@ -90,6 +91,7 @@ private:
     QWidget *m_panelArea = nullptr;  // m_panel, scrolled where the window is too low
     std::array<Readout *, 3> m_readings{};  // in the order of Quantity
     StatusLabel *m_summary = nullptr;
+    SteadyWrap *m_summaryArea = nullptr;  // m_summary, relaid out only for a new height
     ListBox *m_scenarios = nullptr;
     QLabel *m_caption = nullptr;
     QTimer m_settle;
