@@ -107,18 +107,6 @@ constexpr FactorControl kFactorControls[] = {
 
 constexpr int kPageStep = 10;
 
-// A label that wraps its text to the width it is given and takes the height that needs,
-// without asking for any width of its own.
-QLabel *wrapping(QLabel *label)
-{
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Minimum);
-    policy.setHeightForWidth(true);
-    label->setSizePolicy(policy);
-    return label;
-}
-
 // How CO compares with control, in the readouts' precision.
 QString comparedWithControl(double co)
 {
@@ -244,10 +232,9 @@ QLayout *Explorer::buildReadouts()
     auto *layout = new QVBoxLayout;
     auto *box = new QGroupBox(tr("Operating point"));
     auto *form = new QFormLayout(box);
-    for (Quantity q : kQuantities) {
-        const char *names[] = {"operatingCvp", "operatingCo", "msfp"};
+    const char *names[] = {"operatingCvp", "operatingCo", "msfp"};
+    for (Quantity q : kQuantities)
         m_readings[std::size_t(q)] = new Readout(names[std::size_t(q)]);
-    }
     form->addRow(tr("CVP:"), reading(Quantity::Cvp));
     form->addRow(tr("CO:"), reading(Quantity::Co));
     layout->addWidget(box);
@@ -424,10 +411,9 @@ void Explorer::showState(const Factors &factors)
 {
     m_shown = factors;
     const Readings now = readingsAt(factors);
-    for (Quantity q : kQuantities) {
-        const QString units[] = {tr("%1 mmHg"), tr("%1 l/min"), tr("%1 mmHg")};
-        reading(q)->setReading(units[std::size_t(q)].arg(twoPlaces(now[q])));
-    }
+    const QString withUnits[] = {tr("%1 mmHg"), tr("%1 l/min"), tr("%1 mmHg")};
+    for (Quantity q : kQuantities)
+        reading(q)->setReading(withUnits[std::size_t(q)].arg(twoPlaces(now[q])));
     m_summary->showUnannounced(
         tr("Operating point CVP %1, CO %2; MSFP %3. %4")
             .arg(withUnit(now[Quantity::Cvp], QStringLiteral("mmHg")),

@@ -4,14 +4,21 @@
 
 namespace fc {
 
-SteadyWrap::SteadyWrap(QLabel *label, QWidget *parent) : QWidget(parent), m_label(label)
+QLabel *wrapping(QLabel *label)
 {
-    label->setParent(this);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    label->setSizePolicy(policy);
+    return label;
+}
+
+SteadyWrap::SteadyWrap(QLabel *label, QWidget *parent) : QWidget(parent), m_label(label)
+{
+    label->setParent(this);
+    // The holder takes the place the wrapped label would have had in the layout.
+    setSizePolicy(wrapping(label)->sizePolicy());
 }
 
 void SteadyWrap::textChanged()

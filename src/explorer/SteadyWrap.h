@@ -6,6 +6,10 @@ class QLabel;
 
 namespace fc {
 
+// Makes `label` wrap its text to the width it is given and take the height that needs,
+// without asking for any width of its own.
+QLabel *wrapping(QLabel *label);
+
 // Holds a word-wrapped label whose text changes at every step of a slider, and asks its
 // layout for room again only when the new text needs another height: a label in a
 // layout has the whole window laid out again at every change of its text.
